@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine:
+#   ./dravonelle.sh play   installs what is missing, builds, starts the game
+#   ./dravonelle.sh test   installs what is missing, builds, runs every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+          libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xdotool imagemagick x11-utils fonts-liberation)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+jobs=$(nproc)
+
+build() {  # build DIR [cmake options…]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" > /dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+case "${1:-play}" in
+  play)
+    install_missing
+    build build
+    exec ./build/dravonelle
+    ;;
+  test)
+    install_missing
+    build build -DDRAVONELLE_WERROR=ON
+    (cd build && ctest --output-on-failure -j "$jobs")
+    # The same suite with AddressSanitizer and UndefinedBehaviorSanitizer;
+    # the window tests have already driven the real window above.
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DDRAVONELLE_SANITIZE=ON -DDRAVONELLE_WERROR=ON \
+          -DDRAVONELLE_WINDOW_TESTS=OFF -DDRAVONELLE_BENCH=OFF
+    (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+       ctest --output-on-failure -j "$jobs")
+    ;;
+  *)
+    echo "usage: $0 [play|test]" >&2
+    exit 2
+    ;;
+esac

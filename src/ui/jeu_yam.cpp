@@ -1,0 +1,92 @@
+#include "ui/jeu_yam.h"
+
+#include "ui/window_layout.h"
+
+namespace dravonelle {
+namespace {
+
+ControlModel& laidOut(ControlModel& model) {
+    buildMainWindow(model);
+    return model;
+}
+
+}  // namespace
+
+JeuYam::JeuYam(ControlModel& model, Platform& platform)
+    : Cases(laidOut(model).array("Cases")),
+      Totaux(model.array("Totaux")),
+      InfosJeu(model.array("InfosJeu")),
+      NégocieDés(model.array("NégocieDés")),
+      NégocieDés2(model.array("NégocieDés2")),
+      FeuxDés(model.array("FeuxDés")),
+      ChoixDés(model.array("ChoixDés")),
+      Choixdés2(model.array("Choixdés2")),
+      Lettres(model.array("Lettres")),
+      GrosDésImage(model.array("GrosDésImage")),
+      PetitsDésImage(model.array("PetitsDésImage")),
+      Pointeur(model.array("Pointeur")),
+      Ok(model.at("Ok")),
+      Tirage_No(model.at("Tirage_No")),
+      TotalDés(model.at("TotalDés")),
+      TotalFigure(model.at("TotalFigure")),
+      Infos(model.at("Infos")),
+      Premier(model.at("Premier")),
+      Retour(model.at("Retour")),
+      Zéro(model.at("Zéro")),
+      model_(model),
+      platform_(platform) {
+    // The sheet starts as a new game leaves it; cell 0 is still disabled, so
+    // only the texts and the closed flags are set.
+    RemiseÀZéroFeuille();
+    registerHandlers();
+}
+
+void JeuYam::Form_Load() {
+    if (Ok.enabled()) Ok.setFocus();
+}
+
+void JeuYam::on(const std::string& name, EventKind kind, Handler h) {
+    handlers_[{name, kind}] = std::move(h);
+}
+
+void JeuYam::registerHandlers() {
+    // Each subsystem's handlers are registered here as they are built.
+}
+
+void JeuYam::handle(const Event& event) {
+    if (event.kind == EventKind::Key) {
+        keyDown(event);
+        return;
+    }
+    if (event.name != kWindowName) {
+        Control* target = model_.find(event.name, event.index);
+        if (!target) return;
+        // A hidden control receives nothing; a disabled one takes no click.
+        if (!target->visible()) return;
+        if (event.kind == EventKind::Click && !target->enabled()) return;
+    }
+    auto it = handlers_.find(std::pair{event.name, event.kind});
+    if (it != handlers_.end()) it->second(event.index);
+}
+
+void JeuYam::keyDown(const Event& event) {
+    // The window sees keys before its controls: the dice letters first, then
+    // Space and Return press the control that holds the focus.
+    if (event.key == Key::Letter) {
+        auto it = handlers_.find(std::pair{std::string(kWindowName), EventKind::Key});
+        if (it != handlers_.end()) it->second(event.letter);
+        return;
+    }
+    if (event.key == Key::Space || event.key == Key::Return) {
+        const int id = model_.focus();
+        if (id < 0) return;
+        const Control& focused = model_.byId(id);
+        if (focused.visible() && focused.enabled()) handle(Event::click(focused.name(), focused.index()));
+    }
+}
+
+Control& JeuYam::GrosDé(int face) { return GrosDésImage((JeuDeDés % 10) * 10 + face); }
+
+Control& JeuYam::PetitDé(int face) { return PetitsDésImage((JeuDeDés % 10) * 10 + face); }
+
+}  // namespace dravonelle

@@ -1,0 +1,136 @@
+// JeuYam, the main window's logic: all game state, the window's procedures
+// under their own names, and one handler per control event. It drives the
+// control model and knows nothing of any toolkit.
+//
+// The member functions live in the files of their subsystem: the throw cycle
+// in game/throw_cycle.cpp, the sheet in game/score_sheet.cpp, and so on.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "game/dice.h"
+#include "game/sheet_index.h"
+#include "ui/controls/control_model.h"
+#include "ui/event.h"
+#include "ui/platform.h"
+
+namespace dravonelle {
+
+class JeuYam {
+public:
+    JeuYam(ControlModel& model, Platform& platform);
+    JeuYam(const JeuYam&) = delete;
+    JeuYam& operator=(const JeuYam&) = delete;
+
+    // Window load: the whole start-up.
+    void Form_Load();
+
+    // Every window event enters here. Events for a hidden or disabled control
+    // are dropped, as a window drops them.
+    void handle(const Event& event);
+
+    ControlModel& model() { return model_; }
+
+    // ---- game state -------------------------------------------------------
+    // A fresh window holds what a new game gives, so that the first throw of
+    // a fresh start is a first draw like any other.
+    Dice Dés{1, 1, 1, 1, 1};
+    std::array<bool, 5> DésGardés{};
+    int NuméroJet = 0;
+    int JetDuRésultat = 0;
+    int NuméroTirage = 0;
+    int ModeTirage = 0;
+    int CaseAnnoncée = 0;
+    int CaseAnnulable = -1;
+    int CaseÉvaluée = -1;
+    int CaseChoisie = -1;
+    int DernièreCase = -1;
+    int Points = -1;
+    bool DerniersCoupsSecs = false;
+    bool ChoixAuto = false;
+    int AnnonceAuto = 0;
+    int CaseTirage1 = -1;
+    int CaseTirage2 = -1;
+    int PointsTirage1 = -1;
+    int PointsTirage2 = -1;
+    std::string FigureTirage1;
+    std::string FigureTirage2;
+    bool TourJoué = false;
+    bool ChoixBloqué = false;
+    bool ChoixValeur29 = false;
+    int CarréSec = 0;
+    int YamSec = 0;
+    bool PartieEnCours = false;
+    int DéChoisi = 0;
+    Dice DésTriés{1, 1, 1, 1, 1};
+    int SommeChiffres = 0;
+    std::string MessageCase;
+
+    // The sheet: which cells are closed (filled, placeholder, or not yet
+    // reached by their column's order).
+    std::array<bool, sheet::kCellCount> CaseFermée{};
+
+    // ---- options and bubble -----------------------------------------------
+    bool SansBulles = false;
+    bool SansSons = false;
+    bool SansAnimation = false;
+    bool Verrouillé = false;
+    int JeuDeDés = 1;
+    std::string MessageBulle;
+    std::string MessagePrécédent;
+    int MessageChoisi = 0;
+    std::string NomBruit;
+
+    // ---- procedures --------------------------------------------------------
+    void ValeurCase();
+    void Tbt();
+    void AfficheMessage();
+
+    // The sheet's reset for a new game.
+    void RemiseÀZéroFeuille();
+    // Shows and opens a cell, or closes it.
+    void OuvreCase(int index);
+    bool CaseVide(int index);
+
+    // ---- controls, by the names the game gives them ----------------------
+    ControlArray& Cases;
+    ControlArray& Totaux;
+    ControlArray& InfosJeu;
+    ControlArray& NégocieDés;
+    ControlArray& NégocieDés2;
+    ControlArray& FeuxDés;
+    ControlArray& ChoixDés;
+    ControlArray& Choixdés2;
+    ControlArray& Lettres;
+    ControlArray& GrosDésImage;
+    ControlArray& PetitsDésImage;
+    ControlArray& Pointeur;
+    Control& Ok;
+    Control& Tirage_No;
+    Control& TotalDés;
+    Control& TotalFigure;
+    Control& Infos;
+    Control& Premier;
+    Control& Retour;
+    Control& Zéro;
+
+private:
+    using Handler = std::function<void(int index)>;
+    void on(const std::string& name, EventKind kind, Handler h);
+    void registerHandlers();
+    void keyDown(const Event& event);
+
+    // The picture store of a die face in the current set.
+    Control& GrosDé(int face);
+    Control& PetitDé(int face);
+
+    ControlModel& model_;
+    Platform& platform_;
+    std::map<std::pair<std::string, EventKind>, Handler, std::less<>> handlers_;
+};
+
+}  // namespace dravonelle

@@ -1,0 +1,28 @@
+// The main window's controls with their design-time state: the one layout
+// table that both front ends start from.
+#pragma once
+
+#include "ui/controls/control_model.h"
+
+namespace dravonelle {
+
+// The window is 1024 × 768 pixels; the game works in twips, 15 per pixel.
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kWindowWidth = 1024;
+inline constexpr int kWindowHeight = 768;
+constexpr int px(int pixels) { return pixels * kTwipsPerPixel; }
+
+// Registers every control of the main window, in drawing order. Does nothing
+// on a model that already holds them.
+void buildMainWindow(ControlModel& model);
+
+// Where the sheet stands, for the window's own drawing of the grid.
+struct SheetGeometry {
+    int left, top;          // pixels: the cell of column 0, row 0
+    int cellWidth, cellHeight;
+    int columnStep;
+    int headingWidth;
+};
+SheetGeometry sheetGeometry();
+
+}  // namespace dravonelle
