@@ -28,4 +28,21 @@ void JeuYam::AfficheMessage() {
     Infos.setCaption(MessageBulle);
 }
 
+void JeuYam::Bulle(Color zone) {
+    // The pointer moves all the time: the same text is never drawn twice.
+    if (MessageBulle == MessagePrécédent) return;
+    Infos.setBackcolor(zone);
+    AfficheMessage();
+}
+
+}  // namespace dravonelle
+
+namespace dravonelle {
+
+void JeuYam::Bulle(Color zone) {
+    if (MessageBulle == MessagePrécédent) return;
+    Infos.setBackcolor(zone);
+    AfficheMessage();
+}
+
 }  // namespace dravonelle

@@ -33,6 +33,16 @@ JeuYam::JeuYam(ControlModel& model, Platform& platform)
       Premier(model.at("Premier")),
       Retour(model.at("Retour")),
       Zéro(model.at("Zéro")),
+      Stats(model.array("Stats")),
+      Stats2(model.array("Stats2")),
+      Stats3(model.array("Stats3")),
+      Coup1(model.at("Coup1")),
+      Coup2(model.at("Coup2")),
+      Nom(model.at("Nom")),
+      Jour(model.at("Jour")),
+      LaDate(model.at("LaDate")),
+      Heure(model.at("Heure")),
+      CoupInfo(model.at("CoupInfo")),
       model_(model),
       platform_(platform) {
     // The sheet starts as a new game leaves it; cell 0 is still disabled, so
@@ -50,7 +60,16 @@ void JeuYam::on(const std::string& name, EventKind kind, Handler h) {
 }
 
 void JeuYam::registerHandlers() {
-    // Each subsystem's handlers are registered here as they are built.
+    using enum EventKind;
+    on("Ok", Click, [this](int) { Ok_Click(); });
+    on("Cases", Click, [this](int k) { Cases_Click(k); });
+    on("Zéro", Click, [this](int) { Zéro_Click(); });
+    on("ChoixDés", Click, [this](int i) { ChoixDés_Click(i); });
+    on("Choixdés2", Click, [this](int i) { Choixdés2_Click(i); });
+    on(kWindowName, Key, [this](int letter) { Form_KeyDown(static_cast<char>(letter)); });
+    on("Coup1", Click, [this](int) { Coup_Click(1); });
+    on("Coup2", Click, [this](int) { Coup_Click(2); });
+    on("Timer1", Tick, [this](int) { Timer1_Timer(); });
 }
 
 void JeuYam::handle(const Event& event) {

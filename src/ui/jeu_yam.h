@@ -83,18 +83,54 @@ public:
     std::string MessageBulle;
     std::string MessagePrécédent;
     int MessageChoisi = 0;
+    // How the last finished game ranked: 0 not ranked (or not known), 1
+    // first, 2 to 10 among the ten best. The background repeats its news.
+    int RangObtenu = 0;
     std::string NomBruit;
 
     // ---- procedures --------------------------------------------------------
     void ValeurCase();
     void Tbt();
     void AfficheMessage();
+    void Nouveau();
+    void AfficheDés();
+    void AfficheCases();
+    void AfficheRésultat();
+    void StatsEtIndex();
+    void SeulCoup();
+    void DerniersCoups();
+    void QuelBruit();
+    void Jouebruit();
+    void Pourcentage();
+    void EffaceCases();
+    void EnregistreScore();
+    void InitScores();
+
+    // Plays NomBruit unless the effects are off: every caller's convention.
+    void Bruit(const char* name);
+    // Shows MessageBulle in the given colour when it differs from the text
+    // already shown: the tail of every hover handler.
+    void Bulle(Color zone);
 
     // The sheet's reset for a new game.
     void RemiseÀZéroFeuille();
     // Shows and opens a cell, or closes it.
     void OuvreCase(int index);
     bool CaseVide(int index);
+
+    // ---- handlers ------------------------------------------------------------
+    void Ok_Click();
+    void Ok_MouseMove();
+    void Cases_Click(int index);
+    void Zéro_Click();
+    void ChoixDés_Click(int index);
+    void Choixdés2_Click(int index);
+    void ChoixDés_MouseMove(int index, bool small);
+    void Form_KeyDown(char letter);
+    void Form_MouseMove();
+    void Coup_Click(int mode);
+    void Coup_MouseMove(int mode);
+    void Timer1_Timer();
 
     // ---- controls, by the names the game gives them ----------------------
     ControlArray& Cases;
@@ -117,12 +153,46 @@ public:
     Control& Premier;
     Control& Retour;
     Control& Zéro;
+    ControlArray& Stats;
+    ControlArray& Stats2;
+    ControlArray& Stats3;
+    Control& Coup1;
+    Control& Coup2;
+    Control& Nom;
+    Control& Jour;
+    Control& LaDate;
+    Control& Heure;
+    Control& CoupInfo;
 
 private:
     using Handler = std::function<void(int index)>;
     void on(const std::string& name, EventKind kind, Handler h);
     void registerHandlers();
+    void registerBubbleZones();
     void keyDown(const Event& event);
+
+    // Steps of the OK press and of placing, in the files of their subsystem.
+    void ArmeFeuille();
+    bool RefuseOk();
+    bool Lance();
+    void CachePointeurs();
+    void LanceDé(int i);
+    void PlaceAnnonce();
+    void FinDuTirage(bool hideUndo);
+    void PrendPremierTirage();
+    void RègleChoixBloqué();
+    void RègleAnnonceDeuxTirages();
+    bool FiltreClic(int k);
+    void ChoixValeur(int button);
+    void ChoixFinal();
+    void FermeCase();
+    void Compte(int row);
+    void ChoisitAuto(int cell);
+    void ClicDé(int index, const Control& picture);
+    std::string TexteDeuxValeurs();
+    std::string TexteGuidageOk();
+    void CacheCasesSaufAnnonce();
+    void MontreCasesVides();
 
     // The picture store of a die face in the current set.
     Control& GrosDé(int face);

@@ -9,13 +9,13 @@ namespace {
 
 // Sheet geometry in pixels. The sheet stands on the right half of the
 // window; the dice and the information panel share the left half.
-constexpr int kSheetLeft = 440;      // left of the row headings
+constexpr int kSheetLeft = 456;      // left of the row headings
 constexpr int kHeadingWidth = 60;
 constexpr int kCellLeft = kSheetLeft + kHeadingWidth + 4;
-constexpr int kCellWidth = 84;
-constexpr int kColumnStep = 88;
-constexpr int kCellHeight = 27;
-constexpr int kRowStep = 30;
+constexpr int kCellWidth = 88;
+constexpr int kColumnStep = 92;
+constexpr int kCellHeight = 28;
+constexpr int kRowStep = 31;
 constexpr int kHeadingTop = 48;
 
 // Top of a sheet line: the heading line, six numbers, TOTAL and BONUS, seven
@@ -122,7 +122,7 @@ void addTotals(ControlModel& m) {
         const int c = i / 3, kind = i % 3;
         total.left = px(kCellLeft + c * kColumnStep);
         total.top = px(lineTop(kind == 0 ? 7 : kind == 1 ? 8 : 16));
-        total.caption = kind == 2 ? "0" : "   ";
+        total.caption = std::string(kind == 2 ? "0" : "   ");
         m.add("Totaux", i, total);
     }
     total.left = px(kCellLeft + 4 * kColumnStep);
@@ -164,8 +164,8 @@ void addPointers(ControlModel& m) {
 
 constexpr int kDiceLeft = 24;
 constexpr int kDiceStep = 76;
-constexpr int kDiceTop = 52;
-constexpr int kSmallDiceTop = 160;
+constexpr int kDiceTop = 44;
+constexpr int kSmallDiceTop = 152;
 constexpr int kSmallDiceStep = 36;
 const char kLetters[] = "WXCVB";
 
@@ -223,20 +223,22 @@ void addDice(ControlModel& m) {
 }
 
 void addTurnControls(ControlModel& m) {
-    ControlDesign ok = at(ControlKind::ImageButton, 224, 150, 104, 48);
+    ControlDesign ok = at(ControlKind::ImageButton, 224, 146, 104, 48);
     ok.caption = " OK ";
     ok.fontsize = 16;
     ok.bold = true;
+    ok.backcolor = Color{252, 247, 232};  // ivory on the green of the dice tray
+    ok.forecolor = Color{32, 64, 112};
     m.add("Ok", ok);
 
-    ControlDesign undo = at(ControlKind::ImageButton, 336, 150, 80, 22);
+    ControlDesign undo = at(ControlKind::ImageButton, 336, 146, 68, 22);
     undo.caption = "Retour";
     undo.backcolor = Color{255, 221, 64};  // the yellow panel of the guidance texts
     undo.visible = false;
     undo.fontsize = 9;
     m.add("Retour", undo);
 
-    ControlDesign cross = at(ControlKind::ImageButton, 336, 176, 80, 22);
+    ControlDesign cross = at(ControlKind::ImageButton, 336, 172, 68, 22);
     cross.caption = "X";
     cross.forecolor = colors::red;
     cross.bold = true;
@@ -260,11 +262,98 @@ void addTurnControls(ControlModel& m) {
     m.add("TotalFigure", info);
 }
 
+ControlDesign panelText(int leftPx, int topPx, int widthPx, int heightPx, int size = 9) {
+    ControlDesign d = at(ControlKind::Label, leftPx, topPx, widthPx, heightPx);
+    d.fontsize = size;
+    d.backcolor = Color{240, 236, 220};
+    d.align = Align::Left;
+    return d;
+}
+
+// The information panel: ranking, counters, clock and the statistics table.
 void addInformationPanel(ControlModel& m) {
-    // The first-place line; its visibility is that of the whole panel.
-    ControlDesign first = at(ControlKind::PictureBox, 24, 214, 392, 40);
+    // The first-place picture; its visibility is that of the whole panel.
+    ControlDesign first = at(ControlKind::PictureBox, 24, 214, 40, 40);
     first.backcolor = Color{240, 236, 220};
     m.add("Premier", first);
+    ControlDesign firstText = panelText(68, 214, 348, 40, 9);
+    firstText.bold = true;
+    m.add("PremierInfos", firstText);
+
+    constexpr int kRankTop = 262, kRankStep = 18;
+    for (int i = 0; i < 10; ++i) {
+        const int top = kRankTop + i * kRankStep;
+        ControlDesign rank = panelText(24, top, 22, 16);
+        rank.caption = std::to_string(i + 1);
+        rank.align = Align::Right;
+        m.add("Rang", i, rank);
+        m.add("NomsScore", i, panelText(50, top, 82, 16));
+        m.add("LadateScore", i, panelText(134, top, 70, 16));
+        ControlDesign score = panelText(206, top, 44, 16);
+        score.align = Align::Right;
+        m.add("ScoresScore", i, score);
+    }
+    const char* const counters[] = {"PartiesJouées", "PartiesAbandonnées", "PartiesIndividuellesJouées",
+                                    "IndividuelAbandon"};
+    for (int i = 0; i < 4; ++i) {
+        ControlDesign d = panelText(24, 450 + i * 18, 226, 16, 8);
+        d.visible = i < 2;  // the character's own counters come with a character
+        m.add(counters[i], d);
+    }
+
+    // Seventeen rows: faces, figures, the odds, then the column titles.
+    const char* const headings[] = {" 1 ", " 2 ", " 3 ", " 4 ", " 5 ", " 6 ", "XX", "F", "C",
+                                    "Y",   "CS",  "YS",  " S ", " F ", " C ", " Y ", "TIRAGE NO"};
+    constexpr int kStatsTop = 262, kStatsStep = 16;
+    for (int r = 0; r <= 16; ++r) {
+        const int top = r == 16 ? kStatsTop - kStatsStep - 2 : kStatsTop + r * kStatsStep + (r >= 12 ? 6 : 0);
+        ControlDesign head = panelText(258, top, 48, 15, 8);
+        head.caption = headings[r];
+        head.bold = true;
+        m.add("Stats", r, head);
+        ControlDesign game = panelText(308, top, 50, 15, 8);
+        game.align = Align::Right;
+        game.caption = r == 16 ? "%" : r < 12 ? "0" : "";
+        m.add("Stats2", r, game);
+        ControlDesign ever = panelText(360, top, 56, 15, 8);
+        ever.align = Align::Right;
+        ever.caption = r == 16 ? "1/?" : r < 12 ? "0" : "";
+        m.add("Stats3", r, ever);
+    }
+
+    ControlDesign clock = panelText(24, 540, 90, 18, 9);
+    clock.bold = true;
+    m.add("Jour", clock);
+    clock.left = px(118);
+    m.add("LaDate", clock);
+    clock.left = px(212);
+    m.add("Heure", clock);
+    clock.left = px(306);
+    clock.width = px(20);
+    clock.align = Align::Center;
+    m.add("CoupInfo", clock);
+
+    ControlDesign timer;
+    timer.kind = ControlKind::Timer;
+    timer.visible = false;
+    timer.interval = 1000;
+    m.add("Timer1", timer);
+}
+
+// The ways of playing and the player's name.
+void addPlayerControls(ControlModel& m) {
+    ControlDesign way = at(ControlKind::ImageButton, 24, 580, 120, 30);
+    way.caption = "1 tirage";
+    way.fontsize = 11;
+    way.bold = true;
+    m.add("Coup1", way);
+    way.left = px(150);
+    way.caption = "2 tirages";
+    m.add("Coup2", way);
+    ControlDesign name = panelText(276, 580, 140, 30, 12);
+    name.bold = true;
+    name.align = Align::Center;
+    m.add("Nom", name);
 }
 
 void addBubble(ControlModel& m) {
@@ -297,6 +386,7 @@ void buildMainWindow(ControlModel& m) {
     addDice(m);
     addTurnControls(m);
     addInformationPanel(m);
+    addPlayerControls(m);
     addBubble(m);  // last: drawn above everything
 }
 
