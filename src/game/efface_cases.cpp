@@ -5,19 +5,10 @@
 #include "ui/jeu_yam.h"
 
 namespace dravonelle {
-namespace {
-
-void cachePointeurs(ControlArray& pointeur) {
-    for (int i = pointeur.lowest(); i <= pointeur.highest(); ++i) {
-        if (Control* p = pointeur.find(i)) p->hide();
-    }
-}
-
-}  // namespace
 
 void JeuYam::EffaceCases() {
     if (CaseÉvaluée >= 0) {
-        if (!SansBulles) cachePointeurs(Pointeur);
+        if (!SansBulles) CachePointeurs();
         Control& cellule = Cases(CaseÉvaluée);
         cellule.setCaption("   ");
         cellule.setHighlight(false);

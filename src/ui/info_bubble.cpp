@@ -36,13 +36,3 @@ void JeuYam::Bulle(Color zone) {
 }
 
 }  // namespace dravonelle
-
-namespace dravonelle {
-
-void JeuYam::Bulle(Color zone) {
-    if (MessageBulle == MessagePrécédent) return;
-    Infos.setBackcolor(zone);
-    AfficheMessage();
-}
-
-}  // namespace dravonelle

@@ -70,6 +70,7 @@ void JeuYam::registerHandlers() {
     on("Coup1", Click, [this](int) { Coup_Click(1); });
     on("Coup2", Click, [this](int) { Coup_Click(2); });
     on("Timer1", Tick, [this](int) { Timer1_Timer(); });
+    registerBubbleZones();
 }
 
 void JeuYam::handle(const Event& event) {

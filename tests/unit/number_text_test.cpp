@@ -13,7 +13,7 @@ TEST(NumberText, LeadingNumberReadsWhatACaptionHolds) {
     const Case cases[] = {
         {"   ", 0},     {"XXX", 0},      {"", 0},       {"0", 0},         {"45", 45},
         {"-10", -10},   {"  -264", -264}, {"+3", 3},     {" 12 points", 12}, {"DES = 17", 0},
-        {"-", 0},       {"99999", 32767}, {"-99999", -32768}, {"3.5", 3},
+        {"-", 0},       {"99999", 99999}, {"99999999999", 2147483647}, {"-99999999999", -2147483648}, {"3.5", 3},
     };
     for (const Case& c : cases) EXPECT_EQ(leadingNumber(c.text), c.value) << '"' << c.text << '"';
 }

@@ -15,10 +15,10 @@ int leadingNumber(std::string_view text) {
     }
     std::int64_t value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = std::min<std::int64_t>(value * 10 + (text[i] - '0'), 1'000'000);
+        value = std::min<std::int64_t>(value * 10 + (text[i] - '0'), std::int64_t{1} << 40);
     }
     if (negative) value = -value;
-    return static_cast<int>(std::clamp<std::int64_t>(value, -32768, 32767));
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 std::string plainNumber(int n) { return std::to_string(n); }

@@ -8,8 +8,8 @@
 namespace dravonelle {
 
 // Leading blanks skipped, an optional sign and digits read; a text that does
-// not start with a number reads 0. Saturates at the 16-bit range the game's
-// counters live in.
+// not start with a number reads 0. The since-creation counters outgrow 16
+// bits, so the reading saturates only at the 32-bit range.
 int leadingNumber(std::string_view text);
 
 // Plain decimal without a leading blank: "45", "-10", "0".
