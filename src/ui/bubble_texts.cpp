@@ -50,9 +50,12 @@ std::string texteTotaux(int index) {
     const std::string article = colonne == 4 ? "de l'" : "de la ";
     const std::string mot = kColonnes[static_cast<std::size_t>(colonne)];
     switch (index % 3) {
-        case 0: return " TOTAL (1,2,3,4,5,6) " + article + mot;
-        case 1: return " BONUS (1,2,3,4,5,6) " + article + mot;
-        default: return " TOTAL de la Colonne " + mot;
+        case 0:
+            return " TOTAL (1,2,3,4,5,6) " + article + mot;
+        case 1:
+            return " BONUS (1,2,3,4,5,6) " + article + mot;
+        default:
+            return " TOTAL de la Colonne " + mot;
     }
 }
 
@@ -90,7 +93,8 @@ std::string texteRang(int rang) {
                "personnage ";
     }
     if (rang >= 2 && rang <= 10) {
-        return " B R A V O ! ! ! Vous êtes classés dans les 10 premiers du Ranking. Pour rejouer, cliquez sur "
+        return " B R A V O ! ! ! Vous êtes classés dans les 10 premiers du Ranking. Pour rejouer, cliquez "
+               "sur "
                "votre personnage ";
     }
     return " Désolé ! Vous n'êtes pas dans les 10 premiers. Pour rejouer, cliquez sur votre personnage ";

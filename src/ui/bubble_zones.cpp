@@ -47,7 +47,8 @@ void JeuYam::registerBubbleZones() {
         if (i > 4 || !FeuxDés(i).visible()) return std::nullopt;
         return texteFeu(DésGardés[static_cast<std::size_t>(i)]);
     });
-    passive("Lettres", [this, seulementSi](int i) { return seulementSi(Lettres(i).visible(), texteLettre(i)); });
+    passive("Lettres",
+            [this, seulementSi](int i) { return seulementSi(Lettres(i).visible(), texteLettre(i)); });
 
     // Leaving the sheet for its headings or totals takes the preview away,
     // bubble or not.

@@ -27,7 +27,7 @@ const std::map<std::string, Scalar, std::less<>>& scalars() {
         SCALAR(PartieEnCours),  SCALAR(DéChoisi),         SCALAR(SommeChiffres), SCALAR(MessageCase),
         SCALAR(SansBulles),     SCALAR(SansSons),         SCALAR(SansAnimation), SCALAR(Verrouillé),
         SCALAR(JeuDeDés),       SCALAR(MessageBulle),     SCALAR(MessagePrécédent), SCALAR(MessageChoisi),
-        SCALAR(NomBruit),
+        SCALAR(NomBruit),       SCALAR(RangObtenu),
     };
     return table;
 }

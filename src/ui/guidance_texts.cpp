@@ -9,7 +9,8 @@ namespace {
 constexpr const char* kSuivant = " Sélection détectée et enregistrée ! Cliquez pour le tirage suivant ";
 constexpr const char* kFinir = " Sélection détectée et enregistrée ! Cliquez pour finir la partie ";
 constexpr const char* kDernierJet =
-    " Sélection détectée ! Vous disposez d'un dernier jet de dés. Si vous voulez garder les 5 dés, cliquez sur "
+    " Sélection détectée ! Vous disposez d'un dernier jet de dés. Si vous voulez garder les 5 dés, cliquez "
+    "sur "
     "OK ";
 
 bool dernierTirage(const JeuYam& j) { return j.NuméroTirage == 65; }
@@ -64,10 +65,13 @@ std::string texteDé(const JeuYam& j, int index) {
     std::string texte;
     switch (j.NuméroJet) {
         case 0:
-            texte = j.Retour.visible() ? " Si erreur Cliquez sur le panneau jaune ou sur OK pour coup suivant "
-                                       : " Cliquez sur OK pour lancer les Dés ";
+            texte = j.Retour.visible()
+                        ? " Si erreur Cliquez sur le panneau jaune ou sur OK pour coup suivant "
+                        : " Cliquez sur OK pour lancer les Dés ";
             break;
-        case 3: texte = texteTroisièmeJet(j); break;
+        case 3:
+            texte = texteTroisièmeJet(j);
+            break;
         default:
             // The large picture tells whether the die is on the table.
             texte = j.NégocieDés(index).visible() ? " Cliquez pour ne pas garder le dé "

@@ -13,7 +13,8 @@ inline constexpr const char* kTexteCroix =
 inline constexpr const char* kTexteDeuxièmeJetImpossible = " 2ème jet impossible. Sélectionnez une case ";
 inline constexpr const char* kTexteSélection2èmeTirage =
     " Sélection détectée et enregistrée ! Cliquez pour le 2ème tirage ";
-inline constexpr const char* kTexteTirage2èmeTirage = " Tirage détecté et enregistré ! Cliquez pour le 2ème tirage ";
+inline constexpr const char* kTexteTirage2èmeTirage =
+    " Tirage détecté et enregistré ! Cliquez pour le 2ème tirage ";
 
 // After the third throw: take the first draw back, or choose a cell.
 std::string texteTroisièmeJet(const JeuYam& jeu);

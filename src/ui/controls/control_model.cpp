@@ -227,7 +227,7 @@ int ControlModel::measure(const Control& c) const {
     // Bold Arial averages a little over half its size per character; a point
     // is 20 twips.
     const int perChar = c.fontsize() * 20 * 11 / 20;
-    return static_cast<int>(c.caption().size()) * perChar + 60;
+    return static_cast<int>(textLength(c.caption())) * perChar + 60;
 }
 
 }  // namespace dravonelle
