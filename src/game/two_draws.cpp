@@ -75,8 +75,12 @@ void JeuYam::Coup_Click(int mode) {
         chosen.setValue(1);
         other.setForecolor(colors::black);
         other.setValue(0);
+        const int left = ModeTirage;
         ModeTirage = mode;
+        if (NomsPersonnages[1].empty()) LitNoms();
         if (!Nom.caption().empty()) {
+            // The game of the way being left is charged to that way's file.
+            if (PartieEnCours) Abandonne(left);
             if (!Ok.enabled()) Ok.setEnabled(true);
             Nouveau();
         }

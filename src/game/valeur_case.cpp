@@ -33,6 +33,7 @@ void JeuYam::ValeurCase() {
         if (v.yam) YamSec = firstThrow;
     }
     if (Premier.visible() && !v.figure.empty()) TotalFigure.show();
+    Pourcentage();
 
     if (NuméroJet != 0) {
         MessageCase = phraseCase(Points, CaseÉvaluée);

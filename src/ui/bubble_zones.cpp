@@ -72,6 +72,7 @@ void JeuYam::registerBubbleZones() {
     on("Choixdés2", EventKind::Move, [this](int i) { ChoixDés_MouseMove(i, true); });
     on("Coup1", EventKind::Move, [this](int) { Coup_MouseMove(1); });
     on("Coup2", EventKind::Move, [this](int) { Coup_MouseMove(2); });
+    registerStatisticsZones();
 }
 
 }  // namespace dravonelle

@@ -27,7 +27,8 @@ const std::map<std::string, Scalar, std::less<>>& scalars() {
         SCALAR(PartieEnCours),  SCALAR(DéChoisi),         SCALAR(SommeChiffres), SCALAR(MessageCase),
         SCALAR(SansBulles),     SCALAR(SansSons),         SCALAR(SansAnimation), SCALAR(Verrouillé),
         SCALAR(JeuDeDés),       SCALAR(MessageBulle),     SCALAR(MessagePrécédent), SCALAR(MessageChoisi),
-        SCALAR(NomBruit),       SCALAR(RangObtenu),
+        SCALAR(NomBruit),       SCALAR(RangObtenu),       SCALAR(TotalTerminées), SCALAR(TotalAbandons),
+        SCALAR(PersonnageCourant), SCALAR(PersonnageDépart), SCALAR(DernierSurvolé), SCALAR(PanneauAffiché),
     };
     return table;
 }
@@ -44,7 +45,9 @@ const std::map<std::string, Scalar, std::less<>>& scalars() {
 
 const std::map<std::string, Indexed, std::less<>>& arrays() {
     static const std::map<std::string, Indexed, std::less<>> table{
-        ARRAY(Dés), ARRAY(DésGardés), ARRAY(DésTriés), ARRAY(CaseFermée),
+        ARRAY(Dés), ARRAY(DésGardés), ARRAY(DésTriés), ARRAY(CaseFermée), ARRAY(ChancesFigures),
+        ARRAY(NomsPersonnages), ARRAY(TerminéesPar), ARRAY(AbandonsPar), ARRAY(CompteursCréation),
+        ARRAY(ClassementPersonnage), ARRAY(ClassementDate), ARRAY(ClassementScore), ARRAY(PersonnagesClassés),
     };
     return table;
 }
@@ -62,6 +65,8 @@ FieldLookup readField(const JeuYam& jeu, const std::string& name, int index) {
     }
     return {FieldLookup::Status::UnknownField, {}};
 }
+
+bool fieldIsIndexed(const std::string& name) { return arrays().count(name) != 0; }
 
 std::vector<std::string> fieldNames() {
     std::vector<std::string> names;

@@ -23,5 +23,6 @@ FieldLookup readField(const JeuYam& jeu, const std::string& name, int index);
 
 // Every field name the driver knows, for messages and tests.
 std::vector<std::string> fieldNames();
+bool fieldIsIndexed(const std::string& name);
 
 }  // namespace dravonelle

@@ -43,6 +43,18 @@ JeuYam::JeuYam(ControlModel& model, Platform& platform)
       LaDate(model.at("LaDate")),
       Heure(model.at("Heure")),
       CoupInfo(model.at("CoupInfo")),
+      Rang(model.array("Rang")),
+      NomsScore(model.array("NomsScore")),
+      LadateScore(model.array("LadateScore")),
+      ScoresScore(model.array("ScoresScore")),
+      Personnages(model.array("Personnages")),
+      PartiesJouées(model.at("PartiesJouées")),
+      PartiesAbandonnées(model.at("PartiesAbandonnées")),
+      PartiesIndividuellesJouées(model.at("PartiesIndividuellesJouées")),
+      IndividuelAbandon(model.at("IndividuelAbandon")),
+      Score(model.at("Score")),
+      Lighton(model.at("Lighton")),
+      Lightoff(model.at("Lightoff")),
       model_(model),
       platform_(platform) {
     // The sheet starts as a new game leaves it; cell 0 is still disabled, so
@@ -64,12 +76,19 @@ void JeuYam::registerHandlers() {
     on("Ok", Click, [this](int) { Ok_Click(); });
     on("Cases", Click, [this](int k) { Cases_Click(k); });
     on("Zéro", Click, [this](int) { Zéro_Click(); });
+    on("Zéro", Move, [this](int) { Zéro_MouseMove(); });
+    on("Cases", Move, [this](int k) { Cases_MouseMove(k); });
+    on("Retour", Click, [this](int) { Retour_Click(); });
+    on("Retour", Move, [this](int) { Retour_MouseMove(); });
     on("ChoixDés", Click, [this](int i) { ChoixDés_Click(i); });
     on("Choixdés2", Click, [this](int i) { Choixdés2_Click(i); });
     on(kWindowName, Key, [this](int letter) { Form_KeyDown(static_cast<char>(letter)); });
     on("Coup1", Click, [this](int) { Coup_Click(1); });
     on("Coup2", Click, [this](int) { Coup_Click(2); });
     on("Timer1", Tick, [this](int) { Timer1_Timer(); });
+    on("Halte", Click, [this](int) { Halte_Click(); });
+    on(kWindowName, Close, [this](int) { Form_QueryUnload(); });
+    on("Score", Click, [this](int) { Score_Click(); });
     registerBubbleZones();
 }
 
@@ -81,8 +100,9 @@ void JeuYam::handle(const Event& event) {
     if (event.name != kWindowName) {
         Control* target = model_.find(event.name, event.index);
         if (!target) return;
-        // A hidden control receives nothing; a disabled one takes no click.
-        if (!target->visible()) return;
+        // A hidden control receives nothing, nor does one inside a hidden
+        // container; a disabled one takes no click.
+        if (!model_.reachable(*target)) return;
         if (event.kind == EventKind::Click && !target->enabled()) return;
     }
     auto it = handlers_.find(std::pair{event.name, event.kind});

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -74,6 +75,28 @@ public:
     // reached by their column's order).
     std::array<bool, sheet::kCellCount> CaseFermée{};
 
+    // ---- statistics and odds ----------------------------------------------
+    // The game counters of the way of playing in force.
+    int TotalTerminées = 0;
+    int TotalAbandons = 0;
+    // Favourable outcomes of Suite, Full, Carré and Yam at the next throw,
+    // then the possible outcomes (records/odds.h).
+    std::array<int, 5> ChancesFigures{};
+
+    // ---- records: images of the data files --------------------------------
+    std::array<std::string, 25> NomsPersonnages{};
+    std::array<int, 25> TerminéesPar{};
+    std::array<int, 25> AbandonsPar{};
+    std::array<std::int32_t, 12> CompteursCréation{};
+    std::array<int, 11> ClassementPersonnage{};
+    std::array<std::string, 11> ClassementDate{};
+    std::array<int, 11> ClassementScore{};
+    std::array<int, 21> PersonnagesClassés{};
+    int PersonnageCourant = 0;
+    int PersonnageDépart = 0;
+    int DernierSurvolé = 0;
+    bool PanneauAffiché = false;
+
     // ---- options and bubble -----------------------------------------------
     bool SansBulles = false;
     bool SansSons = false;
@@ -102,9 +125,26 @@ public:
     void QuelBruit();
     void Jouebruit();
     void Pourcentage();
+    void AffichePourcentage();
     void EffaceCases();
     void EnregistreScore();
     void InitScores();
+    void AbandonPartie();
+    void AfficheScore();
+    void AfficheClassement(int nouveau);
+
+    // Data files: read whole (a missing one is created with its neutral
+    // content first) and written whole, never half.
+    std::string LitFichier(const std::string& name, const std::string& neutral);
+    void ÉcritFichier(const std::string& name, const std::string& bytes);
+    void LitNoms();
+    void ÉcritAbandons(int mode);
+    void ÉcritInfos();
+    // A game under way is abandoned: counted against the character who was
+    // playing, in the way of playing given.
+    void Abandonne(int mode);
+    // The shutdown by either road, the question asked or not.
+    void Quitte();
 
     // Plays NomBruit unless the effects are off: every caller's convention.
     void Bruit(const char* name);
@@ -123,6 +163,10 @@ public:
     void Ok_MouseMove();
     void Cases_Click(int index);
     void Zéro_Click();
+    void Zéro_MouseMove();
+    void Cases_MouseMove(int k);
+    void Retour_Click();
+    void Retour_MouseMove();
     void ChoixDés_Click(int index);
     void Choixdés2_Click(int index);
     void ChoixDés_MouseMove(int index, bool small);
@@ -131,6 +175,9 @@ public:
     void Coup_Click(int mode);
     void Coup_MouseMove(int mode);
     void Timer1_Timer();
+    void Halte_Click();
+    void Form_QueryUnload();
+    void Score_Click();
 
     // ---- controls, by the names the game gives them ----------------------
     ControlArray& Cases;
@@ -163,12 +210,25 @@ public:
     Control& LaDate;
     Control& Heure;
     Control& CoupInfo;
+    ControlArray& Rang;
+    ControlArray& NomsScore;
+    ControlArray& LadateScore;
+    ControlArray& ScoresScore;
+    ControlArray& Personnages;
+    Control& PartiesJouées;
+    Control& PartiesAbandonnées;
+    Control& PartiesIndividuellesJouées;
+    Control& IndividuelAbandon;
+    Control& Score;
+    Control& Lighton;
+    Control& Lightoff;
 
 private:
     using Handler = std::function<void(int index)>;
     void on(const std::string& name, EventKind kind, Handler h);
     void registerHandlers();
     void registerBubbleZones();
+    void registerStatisticsZones();
     void keyDown(const Event& event);
 
     // Steps of the OK press and of placing, in the files of their subsystem.
@@ -194,12 +254,26 @@ private:
     void CacheCasesSaufAnnonce();
     void MontreCasesVides();
 
+    // The cell preview under the pointer, and the undo, in their own files.
+    void PrévisualiseCase(int k);
+    std::string TexteCase(int k);
+    void RetrouveCasesDuJet();
+    void DéfaitPlacement(int c);
+    void DécompteFigures(int c);
+    void Décompte(int row);
+    void RetireDesTotaux(int c);
+    void RemetDés();
+    void RouvreJet();
+    void OublieDernierTirage();
+
     // The picture store of a die face in the current set.
     Control& GrosDé(int face);
     Control& PetitDé(int face);
 
     ControlModel& model_;
     Platform& platform_;
+    // Only the copy of the game that holds the folder's lock writes its files.
+    bool seuleCopie_ = true;
     std::map<std::pair<std::string, EventKind>, Handler, std::less<>> handlers_;
 };
 

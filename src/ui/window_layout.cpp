@@ -201,7 +201,7 @@ void addDice(ControlModel& m) {
         letter.bold = true;
         letter.fontsize = small ? 8 : 10;
         letter.transparent = true;
-        letter.forecolor = Color{32, 64, 112};
+        letter.forecolor = Color{244, 238, 214};  // light on the green of the dice tray
         m.add("Lettres", i, letter);
     }
     for (int i = 0; i < 5; ++i) {
@@ -377,6 +377,9 @@ SheetGeometry sheetGeometry() {
     return {kCellLeft, cellTop(0), kCellWidth, kCellHeight, kColumnStep, kHeadingWidth};
 }
 
+void addCharacters(ControlModel& m);
+void addToolBar(ControlModel& m);
+
 void buildMainWindow(ControlModel& m) {
     if (m.hasName("Ok")) return;
     addSheetHeadings(m);
@@ -387,6 +390,8 @@ void buildMainWindow(ControlModel& m) {
     addTurnControls(m);
     addInformationPanel(m);
     addPlayerControls(m);
+    addCharacters(m);
+    addToolBar(m);
     addBubble(m);  // last: drawn above everything
 }
 

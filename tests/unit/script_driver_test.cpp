@@ -55,8 +55,7 @@ TEST(ScriptDriver, AnswersEveryPropertyOfEveryControl) {
 TEST(ScriptDriver, AnswersEveryField) {
     std::string script = "start\n";
     for (const std::string& name : fieldNames()) {
-        const bool indexed = name == "Dés" || name == "DésGardés" || name == "DésTriés" || name == "CaseFermée";
-        script += "field " + name + (indexed ? " 0" : "") + "\n";
+        script += "field " + name + (fieldIsIndexed(name) ? " 0" : "") + "\n";
     }
     const ScriptRun r = run(script);
     ASSERT_EQ(r.status, 0) << r.out;

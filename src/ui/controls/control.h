@@ -58,6 +58,8 @@ struct ControlDesign {
     Align align = Align::Center;
     std::string font = "Arial";
     std::string picture;       // picture store name, empty = none
+    std::string container;     // the control that holds this one: positions are
+                               // relative to it and it hides what it holds
     int value = 0;
     int interval = 0;          // timers, milliseconds
 };

@@ -201,6 +201,16 @@ bool ControlModel::hasName(const std::string& name) const {
     return singles_.count(name) != 0 || arrays_.count(name) != 0;
 }
 
+bool ControlModel::reachable(const Control& c) {
+    const Control* at = &c;
+    for (int depth = 0; at && depth < 8; ++depth) {
+        if (!at->visible()) return false;
+        if (at->design().container.empty()) return true;
+        at = find(at->design().container);
+    }
+    return true;
+}
+
 void ControlModel::setFocus(int id) {
     if (id == focus_) return;
     const int old = focus_;

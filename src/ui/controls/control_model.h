@@ -49,6 +49,9 @@ public:
     const std::deque<Control>& controls() const { return controls_; }
     Control& byId(int id) { return controls_[static_cast<std::size_t>(id)]; }
 
+    // Shown, and inside shown containers.
+    bool reachable(const Control& c);
+
     int focus() const { return focus_; }
     void setFocus(int id);
 

@@ -1,0 +1,51 @@
+// One control of the game on screen: draws itself from the control model and
+// reports the pointer to the window. It never takes Qt's keyboard focus; the
+// window keeps it and the model says which control holds the game's focus.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "ui/controls/control.h"
+#include "ui/event.h"
+
+namespace dravonelle {
+
+class PictureStore;
+
+class ControlWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    using Forward = std::function<void(const Event&)>;
+
+    ControlWidget(const Control& control, PictureStore& pictures, Forward forward, QWidget* parent);
+
+    const Control& control() const { return control_; }
+
+    // Takes the control's current state: place, size, visibility, and a
+    // repaint for the rest.
+    void refresh();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void paintLabel(QPainter& p) const;
+    void paintPicture(QPainter& p) const;
+    void paintShape(QPainter& p) const;
+    void paintButton(QPainter& p) const;
+    void paintPanel(QPainter& p) const;
+    void paintCaption(QPainter& p, const QRect& box, int flags) const;
+    void paintFocusRing(QPainter& p) const;
+    QColor textColor() const;
+
+    const Control& control_;
+    PictureStore& pictures_;
+    Forward forward_;
+};
+
+}  // namespace dravonelle

@@ -1,0 +1,102 @@
+// The machine as the window sees it: the Qt side of every platform service,
+// gathered so that main() hands the game one `Platform`.
+#pragma once
+
+#include "ui/platform.h"
+#include "ui/qt/random_dice.h"
+#include "ui/qt/silent_sound_player.h"
+
+namespace dravonelle {
+
+class MainWindow;
+
+class QtClock : public Clock {
+public:
+    DateTime now() override;
+    std::string weekdayName() override;
+    std::string timeText() override;
+};
+
+// Message boxes and text entry, over the game's window once it exists.
+class QtDialogs : public Dialogs {
+public:
+    void attach(MainWindow* window) { window_ = window; }
+    bool askYesNo(const std::string& text, const std::string& title) override;
+    std::optional<std::string> askText(const std::string& title, const std::string& answer) override;
+
+private:
+    void showCurrentState();
+    MainWindow* window_ = nullptr;
+};
+
+// Qt reads the screen but cannot switch its mode: the window keeps its size
+// and the system's scaling does the rest.
+class QtDisplayModes : public DisplayModes {
+public:
+    DisplayMode current() override;
+    bool change(const DisplayMode&) override { return false; }
+};
+
+// The window counts the machine as online and lets the web panels find out
+// otherwise.
+class AssumedOnline : public Connectivity {
+public:
+    bool online() override { return true; }
+};
+
+// The window has no web panels yet; addresses are taken and nothing shown.
+class NoWebView : public WebView {
+public:
+    void navigate(const std::string&, const std::string&) override {}
+};
+
+// Shows the dice at once in their final state; nothing is ever playing.
+class StillAnimator : public Animator {
+public:
+    void animate(int, Animation) override {}
+    bool busy() override { return false; }
+};
+
+class QtProcess : public Process {
+public:
+    void attach(MainWindow* window) { window_ = window; }
+    void exit() override;
+    void minimise() override;
+
+private:
+    MainWindow* window_ = nullptr;
+};
+
+// Data files live beside the program.
+class QtFiles : public Files {
+public:
+    std::filesystem::path folder() override;
+    void wrote(const std::string&) override {}
+};
+
+class QtPlatform {
+public:
+    QtPlatform();
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    Platform& services() { return platform_; }
+
+    // The window that dialogs stand over and that minimising hides.
+    void attach(MainWindow& window);
+
+private:
+    QtClock clock_;
+    RandomDice dice_;
+    SilentSoundPlayer sound_;
+    QtDialogs dialogs_;
+    QtDisplayModes display_;
+    AssumedOnline network_;
+    NoWebView web_;
+    StillAnimator animator_;
+    QtProcess process_;
+    QtFiles files_;
+    Platform platform_;
+};
+
+}  // namespace dravonelle

@@ -1,0 +1,173 @@
+// The Qt window against the control model, offscreen: pointer and keys
+// reach the game as events, and what the game changes reaches the screen.
+#include "ui/qt/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "ui/qt/control_style.h"
+#include "ui/qt/control_widget.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/random_dice.h"
+#include "ui/window_layout.h"
+
+namespace dravonelle {
+namespace {
+
+bool same(const Event& a, const Event& b) {
+    return a.kind == b.kind && a.name == b.name && a.index == b.index && a.key == b.key &&
+           a.letter == b.letter;
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() {
+        buildMainWindow(model);
+        window = std::make_unique<MainWindow>(model, [this](const Event& e) {
+            heard.push_back(e);
+            if (game) game(e);
+        });
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    ControlWidget& widget(const std::string& name, int index = -1) {
+        return *window->widgetOf(model.at(name, index).id());
+    }
+
+    bool heardEvent(const Event& e) const {
+        return std::any_of(heard.begin(), heard.end(), [&e](const Event& h) { return same(h, e); });
+    }
+
+    static void sendMove(QWidget& target, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, target.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&target, &move);
+    }
+
+    ControlModel model;
+    std::vector<Event> heard;
+    std::function<void(const Event&)> game;  // what the game does with an event
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(WindowTest, IsTheFixedSizeWindowOfTheGame) {
+    EXPECT_EQ(window->size(), QSize(1024, 768));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Dravonelle"));
+    EXPECT_EQ(widget("Cases", 35).geometry(), pixelRect(model.at("Cases", 35)));
+    EXPECT_TRUE(widget("NégocieDés", 0).isHidden());
+}
+
+TEST_F(WindowTest, ClickOnACellReachesTheGameWithItsNameAndIndex) {
+    QTest::mouseClick(&widget("Cases", 35), Qt::LeftButton);
+    EXPECT_TRUE(heardEvent(Event::click("Cases", 35)));
+}
+
+TEST_F(WindowTest, BothClicksOfADoubleClickCount) {
+    // The window system sends the second press of a double click as a
+    // double-click event.
+    QTest::mouseClick(&widget("Ok"), Qt::LeftButton);
+    QTest::mouseDClick(&widget("Ok"), Qt::LeftButton);
+    EXPECT_EQ(
+        std::count_if(heard.begin(), heard.end(), [](const Event& e) { return same(e, Event::click("Ok")); }),
+        2);
+}
+
+TEST_F(WindowTest, PointerMovesNameTheControlOrTheWindow) {
+    sendMove(widget("ChoixDés", 2), {5, 5});
+    sendMove(*window, {1010, 760});
+    EXPECT_TRUE(heardEvent(Event::move("ChoixDés", 2)));
+    EXPECT_TRUE(heardEvent(Event::move("JeuYam")));
+}
+
+TEST_F(WindowTest, KeysGoToTheWindowAsGameKeys) {
+    QTest::keyClick(window.get(), Qt::Key_W);
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_TRUE(heardEvent(Event::keyPress(Key::Letter, 'W')));
+    EXPECT_TRUE(heardEvent(Event::keyPress(Key::Space)));
+    EXPECT_TRUE(heardEvent(Event::keyPress(Key::Return)));
+}
+
+TEST_F(WindowTest, WhatTheGameChangesShowsAfterTheEvent) {
+    game = [this](const Event& e) {
+        if (e.kind != EventKind::Click || e.name != "Ok") return;
+        model.at("Totaux", 15).setCaption("245");
+        model.at("Ok").setLeft(px(30));
+        model.at("Cases", 35).hide();
+    };
+    ControlWidget& total = widget("Totaux", 15);
+    const QImage before = total.grab().toImage();
+    QTest::mouseClick(&widget("Ok"), Qt::LeftButton);
+    EXPECT_NE(total.grab().toImage(), before);
+    EXPECT_EQ(widget("Ok").x(), 30);
+    EXPECT_TRUE(widget("Cases", 35).isHidden());
+}
+
+TEST_F(WindowTest, ACloseRequestIsToldToTheGame) {
+    window->close();
+    EXPECT_TRUE(heardEvent(Event::close()));
+}
+
+TEST(Containers, HoldTheirControlsInPlaceAndHideThemWithThem) {
+    ControlModel model;
+    ControlDesign box;
+    box.kind = ControlKind::PictureBox;
+    box.left = px(100), box.top = px(200), box.width = px(300), box.height = px(100);
+    model.add("Boîte", box);
+    ControlDesign held = box;
+    held.kind = ControlKind::ImageButton;
+    held.left = px(10), held.top = px(20), held.width = px(40), held.height = px(40);
+    held.container = "Boîte";
+    const Control& inside = model.add("Dedans", held);
+
+    MainWindow window(model, [&model](const Event&) { model.at("Boîte").hide(); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ControlWidget& w = *window.widgetOf(inside.id());
+    EXPECT_EQ(w.mapTo(&window, QPoint(0, 0)), QPoint(110, 220));
+    EXPECT_TRUE(w.isVisible());
+
+    QTest::mouseClick(&w, Qt::LeftButton);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST(AutoSize, MeasuresCaptionsWithTheWindowFonts) {
+    ControlModel model;
+    buildMainWindow(model);
+    Control& bubble = model.at("Infos");
+    bubble.setCaption("Court");
+    const int narrow = measureCaption(bubble);
+    bubble.setCaption("Un texte nettement plus long que le premier");
+    EXPECT_GT(measureCaption(bubble), narrow);
+    EXPECT_GT(narrow, 0);
+}
+
+TEST(Dice, StayInTheUnitRangeAndGoOnAfterAReseed) {
+    RandomDice dice;
+    std::set<double> seen;
+    for (int i = 0; i < 1000; ++i) {
+        const double v = dice.next();
+        ASSERT_GE(v, 0.0);
+        ASSERT_LT(v, 1.0);
+        if (i % 100 == 0) dice.reseed(3600.5f);  // the same second again and again
+        seen.insert(v);
+    }
+    EXPECT_EQ(seen.size(), 1000u);
+}
+
+TEST(Clock, NamesTheDayInFrench) {
+    QtClock clock;
+    const std::set<std::string> days{"lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi", "dimanche"};
+    EXPECT_TRUE(days.count(clock.weekdayName()));
+    EXPECT_EQ(clock.timeText().size(), 8u);
+}
+
+}  // namespace
+}  // namespace dravonelle

@@ -1,0 +1,320 @@
+// The odds at the next throw: the table of cases against every outcome of
+// the free dice, the five-fixed rule, the display texts, and the odds rows
+// of the statistics table as the window fills them.
+#include "records/odds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/cell_value.h"
+#include "window_fixture.h"
+
+namespace dravonelle {
+namespace {
+
+// ---- An independent judge of five dice ---------------------------------
+
+struct Figures {
+    bool suite, full, carré, yam;
+};
+
+Figures judge(const std::vector<int>& five) {
+    std::array<int, 7> count{};
+    for (int d : five) ++count[static_cast<std::size_t>(d)];
+    const int most = *std::max_element(count.begin(), count.end());
+    const bool three = std::find(count.begin(), count.end(), 3) != count.end();
+    const bool two = std::find(count.begin(), count.end(), 2) != count.end();
+    const bool low = count[1] == 1 && count[2] == 1 && count[3] == 1 && count[4] == 1 && count[5] == 1;
+    const bool high = count[2] == 1 && count[3] == 1 && count[4] == 1 && count[5] == 1 && count[6] == 1;
+    return {low || high, (three && two) || most == 5, most >= 4, most == 5};
+}
+
+// Every outcome of the dice still to throw, counted figure by figure.
+Chances enumerate(const std::vector<int>& fixés) {
+    const int free = 5 - static_cast<int>(fixés.size());
+    int outcomes = 1;
+    for (int i = 0; i < free; ++i) outcomes *= 6;
+    Chances c{0, 0, 0, 0, outcomes};
+    for (int code = 0; code < outcomes; ++code) {
+        std::vector<int> five = fixés;
+        for (int i = 0, rest = code; i < free; ++i, rest /= 6) five.push_back(1 + rest % 6);
+        const Figures f = judge(five);
+        c[kSuite] += f.suite;
+        c[kFull] += f.full;
+        c[kCarré] += f.carré;
+        c[kYam] += f.yam;
+    }
+    return c;
+}
+
+// Every multiset of n fixed dice, ascending.
+void multisets(int n, int from, std::vector<int>& current, std::vector<std::vector<int>>& all) {
+    if (static_cast<int>(current.size()) == n) {
+        all.push_back(current);
+        return;
+    }
+    for (int face = from; face <= 6; ++face) {
+        current.push_back(face);
+        multisets(n, face, current, all);
+        current.pop_back();
+    }
+}
+
+std::string show(const std::vector<int>& dice) {
+    std::string text = "fixed:";
+    for (int d : dice) text += " " + std::to_string(d);
+    return text;
+}
+
+TEST(ChancesDés, EveryTableEntryIsTheCountOfTheFreeDiceOutcomes) {
+    int sets = 0;
+    for (int n = 0; n <= 4; ++n) {
+        std::vector<std::vector<int>> all;
+        std::vector<int> current;
+        multisets(n, 1, current, all);
+        for (const std::vector<int>& fixés : all) {
+            SCOPED_TRACE(show(fixés));
+            const Chances want = enumerate(fixés);
+            EXPECT_EQ(chancesDés(fixés), want);
+            // The dice are fixed in die order, not sorted: the count must
+            // not depend on it.
+            std::vector<int> reversed(fixés.rbegin(), fixés.rend());
+            EXPECT_EQ(chancesDés(reversed), want);
+            std::vector<int> rotated = fixés;
+            if (!rotated.empty()) std::rotate(rotated.begin(), rotated.begin() + 1, rotated.end());
+            EXPECT_EQ(chancesDés(rotated), want);
+            ++sets;
+        }
+    }
+    EXPECT_EQ(sets, 1 + 6 + 21 + 56 + 126);
+}
+
+TEST(ChancesDés, TheGameGivesTheseCountsByName) {
+    EXPECT_EQ(chancesDés(std::vector<int>{}), (Chances{240, 306, 156, 6, 7776}));
+    EXPECT_EQ(chancesDés(std::vector<int>{1}), (Chances{24, 51, 26, 1, 1296}));
+    EXPECT_EQ(chancesDés(std::vector<int>{6}), (Chances{24, 51, 26, 1, 1296}));
+    EXPECT_EQ(chancesDés(std::vector<int>{3}), (Chances{48, 51, 26, 1, 1296}));
+    EXPECT_EQ(chancesDés(std::vector<int>{6, 1}), (Chances{0, 6, 2, 0, 216}));
+    EXPECT_EQ(chancesDés(std::vector<int>{4, 4}), (Chances{0, 21, 16, 1, 216}));
+    EXPECT_EQ(chancesDés(std::vector<int>{2, 3, 4}), (Chances{4, 0, 0, 0, 36}));
+    EXPECT_EQ(chancesDés(std::vector<int>{5, 2, 5}), (Chances{0, 3, 1, 0, 36}));
+    EXPECT_EQ(chancesDés(std::vector<int>{5, 5, 5}), (Chances{0, 6, 11, 1, 36}));
+    EXPECT_EQ(chancesDés(std::vector<int>{5, 2, 4, 3}), (Chances{2, 0, 0, 0, 6}));
+    EXPECT_EQ(chancesDés(std::vector<int>{1, 2, 3, 4}), (Chances{1, 0, 0, 0, 6}));
+    EXPECT_EQ(chancesDés(std::vector<int>{2, 2, 2, 2}), (Chances{0, 1, 6, 1, 6}));
+    EXPECT_EQ(chancesDés(std::vector<int>{2, 6, 6, 6}), (Chances{0, 1, 1, 0, 6}));
+    EXPECT_EQ(chancesDés(std::vector<int>{3, 1, 1, 3}), (Chances{0, 2, 0, 0, 6}));
+    EXPECT_EQ(chancesDés(std::vector<int>{1, 1, 3, 4}), (Chances{0, 0, 0, 0, 6}));
+}
+
+// ---- Five fixed dice: the figure label decides ------------------------------
+
+TEST(ChancesÉtiquette, TheLabelNamesOneFigureOnly) {
+    EXPECT_EQ(chancesÉtiquette("SUITE = 45"), (Chances{1, 0, 0, 0, 1}));
+    EXPECT_EQ(chancesÉtiquette("SUITE = 50"), (Chances{1, 0, 0, 0, 1}));
+    EXPECT_EQ(chancesÉtiquette("FULL = 39"), (Chances{0, 1, 0, 0, 1}));
+    EXPECT_EQ(chancesÉtiquette("CARRE = 48"), (Chances{0, 0, 1, 0, 1}));
+    EXPECT_EQ(chancesÉtiquette("YAM = 85"), (Chances{0, 0, 0, 1, 1}));
+    EXPECT_EQ(chancesÉtiquette(""), (Chances{0, 0, 0, 0, 1}));
+    // Only the two exact Suite texts; the others by their first letter.
+    EXPECT_EQ(chancesÉtiquette("SUITE = 4"), (Chances{0, 0, 0, 0, 1}));
+    EXPECT_EQ(chancesÉtiquette("SUITE"), (Chances{0, 0, 0, 0, 1}));
+    EXPECT_EQ(chancesÉtiquette("F"), (Chances{0, 1, 0, 0, 1}));
+}
+
+TEST(ChancesÉtiquette, EveryThrowCountsTheFigureItsLabelNames) {
+    for (int code = 0; code < 7776; ++code) {
+        Dice dice{};
+        for (int k = 4, rest = code; k >= 0; --k, rest /= 6) dice[static_cast<std::size_t>(k)] = 1 + rest % 6;
+        const Figures f = judge({dice.begin(), dice.end()});
+        // The last figure test wins the label: a Yam is no Full, no Carré.
+        const bool carré = f.carré && !f.yam, full = f.full && !f.yam && !f.carré;
+        const Chances want{f.suite, full, carré, f.yam, 1};
+        EXPECT_EQ(chancesÉtiquette(valueCell(dice, {}).figure), want) << code;
+    }
+}
+
+// ---- The texts of the statistics table -----------------------------------
+
+TEST(TexteOdds, PercentCutToThreeDecimalsFractionToOne) {
+    struct Case {
+        int favorables, possibles;
+        const char *pourcentage, *fraction;
+    };
+    const Case cases[] = {
+        // The start of a draw, as the game gives it.
+        {240, 7776, "3.086%", "1/32.4"},
+        {306, 7776, "3.935%", "1/25.4"},
+        {156, 7776, "2.006%", "1/49.8"},
+        {6, 7776, ".077%", "1/1296"},
+        // The edge cases of the game.
+        {24, 1296, "1.851%", "1/54"},
+        {48, 1296, "3.703%", "1/27"},
+        {2, 6, "33.333%", "1/3"},
+        {6, 6, "100%", "1/1"},
+        {1, 6, "16.666%", "1/6"},
+        {1, 1, "100%", "1/1"},
+        {0, 6, "0%", "0/1"},
+        {0, 1, "0%", "0/1"},
+        {0, 7776, "0%", "0/1"},
+        // Cut, not rounded: 30.5555 and 3.27; 2.7777.
+        {11, 36, "30.555%", "1/3.2"},
+        {1, 36, "2.777%", "1/36"},
+        {51, 1296, "3.935%", "1/25.4"},
+        {26, 1296, "2.006%", "1/49.8"},
+        {16, 216, "7.407%", "1/13.5"},
+        {3, 36, "8.333%", "1/12"},
+        // Trailing zeros go, and the point with them when whole.
+        {27, 216, "12.5%", "1/8"},
+        {54, 216, "25%", "1/4"},
+        {21, 216, "9.722%", "1/10.2"},
+        // Below 1 there is no leading zero.
+        {1, 216, ".462%", "1/216"},
+        {1, 1296, ".077%", "1/1296"},
+        {1, 7776, ".012%", "1/7776"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.favorables) + "/" + std::to_string(c.possibles));
+        EXPECT_EQ(textePourcentage(c.favorables, c.possibles), c.pourcentage);
+        EXPECT_EQ(texteFraction(c.favorables, c.possibles), c.fraction);
+    }
+}
+
+TEST(TexteOdds, EveryCountTheTablesCanGiveIsWrittenInItsForm) {
+    // Every count the game can show: digits, at most one point, no leading
+    // zero, no trailing zero after the point.
+    for (int possibles : {1, 6, 36, 216, 1296, 7776}) {
+        for (int c = 1; c <= possibles; ++c) {
+            const std::string p = textePourcentage(c, possibles), f = texteFraction(c, possibles);
+            ASSERT_EQ(p.back(), '%');
+            ASSERT_EQ(f.substr(0, 2), "1/");
+            for (std::string n : {p.substr(0, p.size() - 1), f.substr(2)}) {
+                SCOPED_TRACE(std::to_string(c) + "/" + std::to_string(possibles) + " → " + n);
+                ASSERT_FALSE(n.empty());
+                ASSERT_NE(n.front(), '0');
+                const std::size_t point = n.find('.');
+                if (point != std::string::npos) {
+                    ASSERT_NE(n.back(), '0');
+                    ASSERT_NE(n.back(), '.');
+                }
+                // Read back, the text is the cut value within its last digit.
+                const double shown = std::stod(n);
+                const double exact = n == p.substr(0, p.size() - 1) ? 100.0 * c / possibles
+                                                                      : static_cast<double>(possibles) / c;
+                const double step = n == p.substr(0, p.size() - 1) ? 0.001 : 0.1;
+                ASSERT_LE(shown, exact + 1e-9);
+                ASSERT_GT(shown + step, exact - 1e-9);
+            }
+        }
+    }
+}
+
+TEST(TexteChance, OverTheOddsRowsInPercentOrFraction) {
+    EXPECT_EQ(texteChance(12, false), " Chance de réaliser une Suite au prochain jet exprimée en Pourcentage ");
+    EXPECT_EQ(texteChance(13, false), " Chance de réaliser un Full au prochain jet exprimée en Pourcentage ");
+    EXPECT_EQ(texteChance(14, true), " Chance de réaliser un Carré au prochain jet exprimée en Fraction ");
+    EXPECT_EQ(texteChance(15, true), " Chance de réaliser un Yam au prochain jet exprimée en Fraction ");
+    EXPECT_EQ(texteChance(11, false), "");
+    EXPECT_EQ(texteChance(16, true), "");
+}
+
+// ---- The odds rows as the window fills them ---------------------------------
+
+struct Odds : WindowFixture {
+    void set(Dice dés, std::array<bool, 5> gardés, int jet, const std::string& figure = "") {
+        jeu.Dés = dés;
+        jeu.DésGardés = gardés;
+        jeu.NuméroJet = jet;
+        jeu.TotalFigure.setCaption(figure);
+        jeu.Pourcentage();
+    }
+    std::string pourcentage(int row) { return jeu.Stats2(row).caption(); }
+    std::string fraction(int row) { return jeu.Stats3(row).caption(); }
+};
+
+constexpr std::array<bool, 5> kAucun{};
+constexpr std::array<bool, 5> kTous{true, true, true, true, true};
+
+TEST(Pourcentage, BeforeTheFirstThrowTheStartValuesWhateverIsKept) {
+    for (const auto& gardés : {kAucun, kTous, std::array<bool, 5>{true, false, true, false, false}}) {
+        Odds o;
+        o.set({6, 6, 6, 6, 6}, gardés, 0, "YAM = 90");
+        EXPECT_EQ(o.jeu.ChancesFigures, (Chances{240, 306, 156, 6, 7776}));
+        const char* const percent[] = {"3.086%", "3.935%", "2.006%", ".077%"};
+        const char* const fraction[] = {"1/32.4", "1/25.4", "1/49.8", "1/1296"};
+        for (int f = 0; f < 4; ++f) {
+            EXPECT_EQ(o.pourcentage(12 + f), percent[f]);
+            EXPECT_EQ(o.fraction(12 + f), fraction[f]);
+        }
+    }
+}
+
+TEST(Pourcentage, TheKeptDiceInDieOrderAreTheFixedOnes) {
+    Odds o;
+    o.set({1, 5, 3, 6, 1}, {true, false, false, false, false}, 1);
+    EXPECT_EQ(o.jeu.ChancesFigures, (Chances{24, 51, 26, 1, 1296}));
+    EXPECT_EQ(o.pourcentage(12), "1.851%");
+    EXPECT_EQ(o.fraction(12), "1/54");
+    o.set({1, 5, 3, 6, 1}, {false, false, true, false, false}, 2);
+    EXPECT_EQ(o.pourcentage(12), "3.703%");
+    EXPECT_EQ(o.fraction(12), "1/27");
+    o.set({1, 5, 3, 6, 1}, {true, false, false, true, false}, 1);
+    EXPECT_EQ(o.pourcentage(12), "0%");
+    EXPECT_EQ(o.fraction(12), "0/1");
+    o.set({2, 4, 5, 3, 2}, {true, true, true, true, false}, 1);
+    EXPECT_EQ(o.pourcentage(12), "33.333%");
+    EXPECT_EQ(o.fraction(12), "1/3");
+    o.set({4, 4, 1, 4, 4}, {true, true, false, true, true}, 2);
+    EXPECT_EQ(o.pourcentage(14), "100%");
+    EXPECT_EQ(o.fraction(14), "1/1");
+    for (int row : {13, 15}) {
+        EXPECT_EQ(o.pourcentage(row), "16.666%");
+        EXPECT_EQ(o.fraction(row), "1/6");
+    }
+    EXPECT_EQ(o.jeu.ChancesFigures, (Chances{0, 1, 6, 1, 6}));
+}
+
+TEST(Pourcentage, AfterTheThirdThrowTheLabelDecidesKeptOrNot) {
+    Odds o;
+    o.set({3, 3, 3, 5, 5}, kAucun, 3, "FULL = 39");
+    EXPECT_EQ(o.jeu.ChancesFigures, (Chances{0, 1, 0, 0, 1}));
+    EXPECT_EQ(o.pourcentage(13), "100%");
+    EXPECT_EQ(o.fraction(13), "1/1");
+    for (int row : {12, 14, 15}) {
+        EXPECT_EQ(o.pourcentage(row), "0%");
+        EXPECT_EQ(o.fraction(row), "0/1");
+    }
+    // The label, not the dice: a label left from other dice is read as it is.
+    o.set({3, 3, 3, 5, 5}, {true, false, true, false, false}, 3, "SUITE = 50");
+    EXPECT_EQ(o.jeu.ChancesFigures, (Chances{1, 0, 0, 0, 1}));
+    o.set({1, 1, 1, 4, 6}, kTous, 3, "");
+    EXPECT_EQ(o.jeu.ChancesFigures, (Chances{0, 0, 0, 0, 1}));
+}
+
+TEST(Pourcentage, FiveKeptDiceThatFormAYamAreAYamOnly) {
+    Odds o;
+    o.set({2, 2, 2, 2, 2}, kTous, 1, "YAM = 70");
+    EXPECT_EQ(o.jeu.ChancesFigures, (Chances{0, 0, 0, 1, 1}));
+    EXPECT_EQ(o.pourcentage(15), "100%");
+    EXPECT_EQ(o.fraction(15), "1/1");
+    EXPECT_EQ(o.pourcentage(13), "0%");
+    EXPECT_EQ(o.pourcentage(14), "0%");
+    EXPECT_EQ(o.fraction(14), "0/1");
+}
+
+TEST(Pourcentage, TheOtherRowsOfTheTableAreLeftAlone) {
+    Odds o;
+    o.jeu.Stats2(11).setCaption("7");
+    o.jeu.Stats3(16).setCaption("1/?");
+    o.set({1, 2, 3, 4, 5}, kAucun, 0);
+    EXPECT_EQ(o.jeu.Stats2(11).caption(), "7");
+    EXPECT_EQ(o.jeu.Stats3(16).caption(), "1/?");
+    EXPECT_EQ(o.jeu.Stats2(16).caption(), "%");
+}
+
+}  // namespace
+}  // namespace dravonelle
