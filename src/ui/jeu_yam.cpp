@@ -63,10 +63,6 @@ JeuYam::JeuYam(ControlModel& model, Platform& platform)
     registerHandlers();
 }
 
-void JeuYam::Form_Load() {
-    if (Ok.enabled()) Ok.setFocus();
-}
-
 void JeuYam::on(const std::string& name, EventKind kind, Handler h) {
     handlers_[{name, kind}] = std::move(h);
 }
@@ -97,7 +93,7 @@ void JeuYam::handle(const Event& event) {
         keyDown(event);
         return;
     }
-    if (event.name != kWindowName) {
+    if (event.name != kWindowName && event.kind != EventKind::Tick) {
         Control* target = model_.find(event.name, event.index);
         if (!target) return;
         // A hidden control receives nothing, nor does one inside a hidden

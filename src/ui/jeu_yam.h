@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -274,6 +275,7 @@ private:
     Platform& platform_;
     // Only the copy of the game that holds the folder's lock writes its files.
     bool seuleCopie_ = true;
+    std::shared_ptr<void> verrouDossier_;
     std::map<std::pair<std::string, EventKind>, Handler, std::less<>> handlers_;
 };
 

@@ -50,6 +50,8 @@ public:
     virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
     // nullopt when the player cancels.
     virtual std::optional<std::string> askText(const std::string& title, const std::string& answer) = 0;
+    // A notice with only an OK button.
+    virtual void tell(const std::string& text, const std::string& title) { (void)text, (void)title; }
 };
 
 struct DisplayMode {

@@ -76,6 +76,11 @@ std::optional<std::string> ScriptedPlatform::askText(const std::string& title, c
     return text;
 }
 
+// A notice asks nothing: it is reported like a box and needs no answer.
+void ScriptedPlatform::tell(const std::string& text, const std::string& title) {
+    out_ << "box " << quoted(text) << ' ' << quoted(title) << '\n';
+}
+
 bool ScriptedPlatform::change(const DisplayMode& mode) {
     out_ << "mode " << mode.width << ' ' << mode.height << ' ' << mode.depth << ' ' << mode.rate << '\n';
     screen_ = mode;

@@ -62,6 +62,7 @@ public:
     // Dialogs
     bool askYesNo(const std::string& text, const std::string& title) override;
     std::optional<std::string> askText(const std::string& title, const std::string& answer) override;
+    void tell(const std::string& text, const std::string& title) override;
     // DisplayModes
     DisplayMode current() override { return screen_; }
     bool change(const DisplayMode& mode) override;

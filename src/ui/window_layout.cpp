@@ -252,6 +252,7 @@ void addTurnControls(ControlModel& m) {
     info.align = Align::Left;
     info.backcolor = Color{240, 236, 220};
     info.caption = "  ";
+    info.visible = false;  // part of the information panel
     m.add("Tirage_No", info);
     info.left = px(150);
     info.caption = "";
@@ -267,6 +268,7 @@ ControlDesign panelText(int leftPx, int topPx, int widthPx, int heightPx, int si
     d.fontsize = size;
     d.backcolor = Color{240, 236, 220};
     d.align = Align::Left;
+    d.visible = false;  // the panel starts hidden; the saved set-up shows it
     return d;
 }
 
@@ -275,9 +277,12 @@ void addInformationPanel(ControlModel& m) {
     // The first-place picture; its visibility is that of the whole panel.
     ControlDesign first = at(ControlKind::PictureBox, 24, 214, 40, 40);
     first.backcolor = Color{240, 236, 220};
+    first.visible = false;
     m.add("Premier", first);
     ControlDesign firstText = panelText(68, 214, 348, 40, 9);
     firstText.bold = true;
+    firstText.visible = true;  // laid over the first place; says nothing while the panel is hidden
+    firstText.transparent = true;
     m.add("PremierInfos", firstText);
 
     constexpr int kRankTop = 262, kRankStep = 18;
@@ -297,7 +302,6 @@ void addInformationPanel(ControlModel& m) {
                                     "IndividuelAbandon"};
     for (int i = 0; i < 4; ++i) {
         ControlDesign d = panelText(24, 450 + i * 18, 226, 16, 8);
-        d.visible = i < 2;  // the character's own counters come with a character
         m.add(counters[i], d);
     }
 
@@ -351,6 +355,7 @@ void addPlayerControls(ControlModel& m) {
     way.caption = "2 tirages";
     m.add("Coup2", way);
     ControlDesign name = panelText(276, 580, 140, 30, 12);
+    name.visible = true;  // the player's name stays with the character, panel or not
     name.bold = true;
     name.align = Align::Center;
     m.add("Nom", name);

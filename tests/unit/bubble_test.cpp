@@ -14,6 +14,10 @@ namespace dravonelle {
 namespace {
 
 struct Bubble : WindowFixture {
+    Bubble() {
+        showInformationPanel();
+        model.takeChanges();
+    }
     void move(const std::string& name, int index = -1) { jeu.handle(Event::move(name, index)); }
     const std::string& shown() { return jeu.Infos.caption(); }
     Color colour() { return jeu.Infos.backcolor(); }
@@ -132,6 +136,7 @@ void gameUnderWay(JeuYam& j) {
     for (int i = 0; i < 10; ++i) j.Lettres(i).show();
     j.TotalFigure.setCaption("Suite");
     j.TotalFigure.show();
+    j.TotalDés.show();
 }
 
 const Zone kPassiveZones[] = {

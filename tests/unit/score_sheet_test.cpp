@@ -142,13 +142,14 @@ TEST(ScoreSheet, MalusAndFiguresAddToColumnAndGrandTotal) {
 
 TEST(ValeurCase, NamesTheFigureAndFlagsFirstThrowFigures) {
     WindowFixture w;
+    w.jeu.Premier.show();  // the information panel is shown
     w.jeu.Dés = {4, 4, 1, 4, 4};
     w.jeu.CaseÉvaluée = 3;  // Descente fours
     w.jeu.JetDuRésultat = 1;
     w.jeu.ValeurCase();
     EXPECT_EQ(w.jeu.Points, 4);
     EXPECT_EQ(w.jeu.TotalFigure.caption(), "CARRE = 56");
-    EXPECT_TRUE(w.jeu.TotalFigure.visible());  // the information panel is shown
+    EXPECT_TRUE(w.jeu.TotalFigure.visible());
     EXPECT_EQ(w.jeu.CarréSec, 1);
     EXPECT_EQ(w.jeu.YamSec, 0);
 

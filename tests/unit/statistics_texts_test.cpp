@@ -41,6 +41,10 @@ TEST(TexteStatCréation, TheRowsWordsTheGameCountersAndTheWayOfPlaying) {
 }
 
 struct Hover : WindowFixture {
+    Hover() {
+        showInformationPanel();
+        model.takeChanges();
+    }
     void move(const std::string& name, int index) { jeu.handle(Event::move(name, index)); }
     const std::string& shown() { return jeu.Infos.caption(); }
     bool redrawn() {

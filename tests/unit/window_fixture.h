@@ -19,6 +19,14 @@ struct WindowFixture {
     bool closed(int k) const { return jeu.CaseFermée[static_cast<std::size_t>(k)]; }
     void write(int cell, const std::string& text) { jeu.Cases(cell).setCaption(text); }
     std::string total(int i) { return jeu.Totaux(i).caption(); }
+    // The information panel shown, as the saved set-up or the Score button
+    // leaves it; it starts hidden.
+    void showInformationPanel() {
+        const int mode = jeu.ModeTirage;
+        if (mode == 0) jeu.ModeTirage = 1;
+        if (!jeu.Premier.visible()) jeu.AfficheScore();
+        jeu.ModeTirage = mode;
+    }
 };
 
 }  // namespace dravonelle
