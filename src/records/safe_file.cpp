@@ -126,4 +126,14 @@ SingleCopyLock::~SingleCopyLock() {
     if (fd_ >= 0) ::close(fd_);
 }
 
+void removeStaleTemporaries(const fs::path& folder) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string file = entry.path().filename().string();
+        if (file.size() > 5 && file.front() == '.' && file.ends_with(".tmp") && entry.is_regular_file(ec)) {
+            fs::remove(entry.path(), ec);
+        }
+    }
+}
+
 }  // namespace dravonelle

@@ -25,6 +25,10 @@ inline constexpr std::size_t kReadLimit = 1 << 20;
 std::optional<std::string> readWhole(const std::filesystem::path& folder, const std::string& name,
                                      std::size_t limit = kReadLimit);
 
+// Removes what writes cut short by a crash left behind: the temporary files
+// of writeWhole. Only the copy of the game that holds the lock may call it.
+void removeStaleTemporaries(const std::filesystem::path& folder);
+
 // One running copy per folder: an exclusive lock on the lock file in the
 // folder, held for the life of this object. The system drops it when the
 // process ends, however it ends, so a killed game never leaves it behind.

@@ -18,6 +18,7 @@ void JeuYam::Form_Load() {
         return;
     }
     verrouDossier_ = lock;
+    removeStaleTemporaries(platform_.files.folder());
 
     const Commence saved = parseCommence(LitFichier(kCommenceFile, formatCommence(Commence{})));
     SansAnimation = saved.SansAnimation;
