@@ -92,8 +92,10 @@ public:
     }
     std::optional<bool> boolean() {
         std::optional<bool> b;
-        if (nextLine() && *line_ == "#TRUE#") b = true;
-        if (nextLine() && *line_ == "#FALSE#") b = false;
+        if (nextLine()) {
+            if (*line_ == "#TRUE#") b = true;
+            if (*line_ == "#FALSE#") b = false;
+        }
         return take(b);
     }
     std::optional<std::string> text(bool (*sound)(std::string_view)) {

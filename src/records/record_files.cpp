@@ -1,4 +1,7 @@
 // Reading and writing the data files beside the game.
+#include <filesystem>
+#include <system_error>
+
 #include "records/data_files.h"
 #include "records/safe_file.h"
 #include "ui/jeu_yam.h"
@@ -7,8 +10,12 @@ namespace dravonelle {
 
 std::string JeuYam::LitFichier(const std::string& name, const std::string& neutral) {
     if (auto bytes = readWhole(platform_.files.folder(), name)) return *bytes;
-    // A missing file starts as a fresh installation has it.
-    ÉcritFichier(name, neutral);
+    // A missing file starts as a fresh installation has it. One that is there
+    // but cannot be read (its permissions, a disk error) is left alone: a
+    // fresh file in its place would wipe out the player's records.
+    std::error_code error;
+    const auto there = std::filesystem::symlink_status(platform_.files.folder() / name, error);
+    if (!error && there.type() == std::filesystem::file_type::not_found) ÉcritFichier(name, neutral);
     return neutral;
 }
 

@@ -38,7 +38,8 @@ void annonce(JeuYam& j) {
 
 void JeuYam::Form_MouseMove() {
     if (Ok.enabled()) Ok.setFocus();
-    // The character menu and the dice-style menu close here, once they exist.
+    FermeMenuPersonnages();
+    // The dice-style menu closes here, once it exists.
     EffaceCases();
     MessageChoisi = 0;
     guideSélection(*this);

@@ -20,7 +20,8 @@ void JeuYam::registerStatisticsZones() {
     });
     on("Stats3", EventKind::Move, [this](int r) {
         if (SansBulles) return;
-        MessageBulle = r < 12 ? texteStatCréation(r, ModeTirage, TotalTerminées, TotalAbandons) : texteChance(r, true);
+        MessageBulle =
+            r < 12 ? texteStatCréation(r, ModeTirage, TotalTerminées, TotalAbandons) : texteChance(r, true);
         Bulle(colors::passiveZone);
     });
 }

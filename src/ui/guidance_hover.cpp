@@ -7,7 +7,7 @@
 namespace dravonelle {
 
 void JeuYam::Ok_MouseMove() {
-    // The character menu closes here first, once it exists.
+    FermeMenuPersonnages();
     if (SansBulles) return;
     MessageBulle = TexteGuidageOk();
     Bulle(colors::activeZone);
@@ -16,7 +16,7 @@ void JeuYam::Ok_MouseMove() {
 // Both click zones, over the large and the small pictures, read the large
 // one: the two are shown and hidden together while dice can be held.
 void JeuYam::ChoixDés_MouseMove(int index, bool /*small*/) {
-    // The character menu closes here first, once it exists.
+    FermeMenuPersonnages();
     if (SansBulles || !Ok.enabled()) return;
     if (Cases(81).visible()) {
         MessageBulle = TexteDeuxValeurs();
@@ -29,7 +29,7 @@ void JeuYam::ChoixDés_MouseMove(int index, bool /*small*/) {
 }
 
 void JeuYam::Coup_MouseMove(int mode) {
-    // The character menu closes here first, once it exists.
+    FermeMenuPersonnages();
     if (SansBulles) return;
     MessageBulle = texteCoup(mode, ModeTirage == mode, Verrouillé);
     Bulle(colors::activeZone);

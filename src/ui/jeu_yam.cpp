@@ -55,11 +55,15 @@ JeuYam::JeuYam(ControlModel& model, Platform& platform)
       Score(model.at("Score")),
       Lighton(model.at("Lighton")),
       Lightoff(model.at("Lightoff")),
+      MenuPersonnages(model.at("MenuPersonnages")),
+      CliqueNom(model.at("CliqueNom")),
+      CapteNom(model.at("CapteNom")),
       model_(model),
       platform_(platform) {
     // The sheet starts as a new game leaves it; cell 0 is still disabled, so
     // only the texts and the closed flags are set.
     RemiseÀZéroFeuille();
+    Pourcentage();
     registerHandlers();
 }
 
@@ -85,6 +89,13 @@ void JeuYam::registerHandlers() {
     on("Halte", Click, [this](int) { Halte_Click(); });
     on(kWindowName, Close, [this](int) { Form_QueryUnload(); });
     on("Score", Click, [this](int) { Score_Click(); });
+    on("Personnages", Click, [this](int i) { Personnages_Click(i); });
+    on("Personnages", Move, [this](int i) { Personnages_MouseMove(i); });
+    on("CliqueNom", Click, [this](int) { CliqueNom_Click(); });
+    on("CliqueNom", Move, [this](int) { CliqueNom_MouseMove(); });
+    on("Paramètres", Click, [this](int) { Paramètres_Click(); });
+    on("Paramètres", Move, [this](int) { Paramètres_MouseMove(); });
+    registerPanelZones();
     registerBubbleZones();
 }
 

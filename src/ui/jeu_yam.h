@@ -133,6 +133,9 @@ public:
     void AbandonPartie();
     void AfficheScore();
     void AfficheClassement(int nouveau);
+    // Puts the character menu away, with the name button; a closed menu stays
+    // as it is, so every hover may ask.
+    void FermeMenuPersonnages();
 
     // Data files: read whole (a missing one is created with its neutral
     // content first) and written whole, never half.
@@ -179,6 +182,12 @@ public:
     void Halte_Click();
     void Form_QueryUnload();
     void Score_Click();
+    void Personnages_Click(int index);
+    void Personnages_MouseMove(int index);
+    void CliqueNom_Click();
+    void CliqueNom_MouseMove();
+    void Paramètres_Click();
+    void Paramètres_MouseMove();
 
     // ---- controls, by the names the game gives them ----------------------
     ControlArray& Cases;
@@ -223,6 +232,9 @@ public:
     Control& Score;
     Control& Lighton;
     Control& Lightoff;
+    Control& MenuPersonnages;
+    Control& CliqueNom;
+    Control& CapteNom;
 
 private:
     using Handler = std::function<void(int index)>;
@@ -230,6 +242,7 @@ private:
     void registerHandlers();
     void registerBubbleZones();
     void registerStatisticsZones();
+    void registerPanelZones();
     void keyDown(const Event& event);
 
     // Steps of the OK press and of placing, in the files of their subsystem.
@@ -266,6 +279,9 @@ private:
     void RemetDés();
     void RouvreJet();
     void OublieDernierTirage();
+
+    // The name dialog, back until the name is one the game can keep.
+    void EntreNom(int personnage);
 
     // The picture store of a die face in the current set.
     Control& GrosDé(int face);

@@ -275,11 +275,11 @@ ControlDesign panelText(int leftPx, int topPx, int widthPx, int heightPx, int si
 // The information panel: ranking, counters, clock and the statistics table.
 void addInformationPanel(ControlModel& m) {
     // The first-place picture; its visibility is that of the whole panel.
-    ControlDesign first = at(ControlKind::PictureBox, 24, 214, 40, 40);
+    ControlDesign first = at(ControlKind::PictureBox, 74, 214, 40, 40);
     first.backcolor = Color{240, 236, 220};
     first.visible = false;
     m.add("Premier", first);
-    ControlDesign firstText = panelText(68, 214, 348, 40, 9);
+    ControlDesign firstText = panelText(118, 214, 298, 40, 9);
     firstText.bold = true;
     firstText.visible = true;  // laid over the first place; says nothing while the panel is hidden
     firstText.transparent = true;
@@ -311,11 +311,13 @@ void addInformationPanel(ControlModel& m) {
     constexpr int kStatsTop = 262, kStatsStep = 16;
     for (int r = 0; r <= 16; ++r) {
         const int top = r == 16 ? kStatsTop - kStatsStep - 2 : kStatsTop + r * kStatsStep + (r >= 12 ? 6 : 0);
-        ControlDesign head = panelText(258, top, 48, 15, 8);
+        // The title row's long heading takes the room its short "%" leaves.
+        const int headingWidth = r == 16 ? 74 : 48;
+        ControlDesign head = panelText(258, top, headingWidth, 15, 8);
         head.caption = headings[r];
         head.bold = true;
         m.add("Stats", r, head);
-        ControlDesign game = panelText(308, top, 50, 15, 8);
+        ControlDesign game = panelText(260 + headingWidth, top, 98 - headingWidth, 15, 8);
         game.align = Align::Right;
         game.caption = r == 16 ? "%" : r < 12 ? "0" : "";
         m.add("Stats2", r, game);

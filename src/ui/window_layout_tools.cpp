@@ -30,31 +30,40 @@ void addStore(ControlModel& m, const std::string& name, int index = -1) {
 constexpr int kPortrait = 56;
 constexpr int kMenuColumns = 6;
 
+constexpr int kToolLeft = 456;  // the left of the sheet's row headings
+constexpr int kToolTop = 670;
+constexpr int kToolSize = 48;
+constexpr int kToolStep = 52;
+constexpr int kDiceMenuPlace = 4;
+
 }  // namespace
 
-// The character button beside the name, and the menu of the 24 portraits.
-// The menu is parked below the window (top 12000) while closed; open, it
-// covers the dice and the first-place picture (top 255).
+// The character button at the head of the information card, and the menu of
+// the 24 portraits. The menu is parked below the window (top 12000) while
+// closed; open (top 255), it covers the dice, the first-place picture and the
+// button itself, so that the pointer goes from the button straight onto the
+// portraits, and the name button opens just under it.
 void addCharacters(ControlModel& m) {
-    ControlDesign button = box(ControlKind::ImageButton, 372, 532, 44, 44);
+    ControlDesign button = box(ControlKind::ImageButton, 24, 212, 44, 44);
     button.picture = "Personnages(0)";
     m.add("Personnages", 0, button);
 
-    ControlDesign menu = box(ControlKind::PictureBox, 24, 0, kMenuColumns * (kPortrait + 8) + 8, 4 * (kPortrait + 8) + 8);
+    ControlDesign menu =
+        box(ControlKind::PictureBox, 24, 0, kMenuColumns * (kPortrait + 8) + 8, 4 * (kPortrait + 8) + 8);
     menu.top = 12000;
     menu.backcolor = Color{250, 246, 232};
     menu.border = true;
     m.add("MenuPersonnages", menu);
     for (int i = 1; i <= 24; ++i) {
         const int col = (i - 1) % kMenuColumns, row = (i - 1) / kMenuColumns;
-        ControlDesign portrait =
-            box(ControlKind::ImageButton, 8 + col * (kPortrait + 8), 8 + row * (kPortrait + 8), kPortrait, kPortrait);
+        ControlDesign portrait = box(ControlKind::ImageButton, 8 + col * (kPortrait + 8),
+                                     8 + row * (kPortrait + 8), kPortrait, kPortrait);
         portrait.container = "MenuPersonnages";
         portrait.picture = "Personnages(" + std::to_string(i) + ")";
         m.add("Personnages", i, portrait);
     }
 
-    ControlDesign name = box(ControlKind::ImageButton, 24, 260, 180, 30);
+    ControlDesign name = box(ControlKind::ImageButton, 24, 278, 180, 30);
     name.visible = false;
     name.fontsize = 12;
     name.bold = true;
@@ -65,22 +74,25 @@ void addCharacters(ControlModel& m) {
     m.add("CapteNom", copy);
 }
 
-// The tools along the bottom of the window, and the pictures they swap.
+// The tools along the bottom of the window, under the score sheet: ten
+// places from the sheet's row headings to its last column, the fifth kept
+// for the dice menu's button.
 void addToolBar(ControlModel& m) {
-    const char* const tools[] = {"Aides", "Sons", "Animation", "Verrou", "Paramètres",
-                                 "Score", "Règles", "Iconify", "Halte"};
+    const char* const tools[] = {"Aides", "Sons",   "Animation", "Verrou", "Paramètres",
+                                 "Score", "Règles", "Iconify",   "Halte"};
     const char* const pictures[] = {"InfosImage", "SonsImage", "AnimeImage", "Lightoff", "Paramètres",
-                                    "Lightoff", "Règles", "Iconify", "Halte"};
-    int left = 440;
+                                    "Lightoff",   "Règles",    "Iconify",    "Halte"};
     for (int i = 0; i < 9; ++i) {
-        ControlDesign tool = box(ControlKind::ImageButton, left, 670, 48, 48);
+        const int place = i < kDiceMenuPlace ? i : i + 1;
+        ControlDesign tool =
+            box(ControlKind::ImageButton, kToolLeft + place * kToolStep, kToolTop, kToolSize, kToolSize);
         tool.picture = pictures[i];
         m.add(tools[i], tool);
-        left += i == 3 ? 112 : 56;  // room for the dice menu after the lock
     }
     // The dice-style menu: item 0 is its button, 1 to 3 open above it.
     for (int i = 0; i <= 3; ++i) {
-        ControlDesign item = box(ControlKind::ImageButton, 664, 670 - i * 52, 48, 48);
+        ControlDesign item = box(ControlKind::ImageButton, kToolLeft + kDiceMenuPlace * kToolStep,
+                                 kToolTop - i * kToolStep, kToolSize, kToolSize);
         item.visible = i == 0;
         item.picture = i == 0 ? "DésImage(1)" : "DésImage(" + std::to_string(i) + ")";
         m.add("MenuDés", i, item);

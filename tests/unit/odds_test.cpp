@@ -184,37 +184,40 @@ TEST(TexteOdds, PercentCutToThreeDecimalsFractionToOne) {
     }
 }
 
+// A number as the table writes it: digits, at most one point, no leading
+// zero, no trailing zero after the point; read back, the value cut to its
+// last digit.
+void expectCut(const std::string& n, double exact, double step) {
+    SCOPED_TRACE(n);
+    ASSERT_FALSE(n.empty());
+    EXPECT_NE(n.front(), '0');
+    EXPECT_EQ(n.find_first_not_of("0123456789."), std::string::npos);
+    if (n.find('.') != std::string::npos) {
+        EXPECT_EQ(n.find('.'), n.rfind('.'));
+        EXPECT_NE(n.back(), '0');
+        EXPECT_NE(n.back(), '.');
+    }
+    const double shown = std::stod(n);
+    EXPECT_LE(shown, exact + 1e-9);
+    EXPECT_GT(shown + step, exact + 1e-9);
+}
+
 TEST(TexteOdds, EveryCountTheTablesCanGiveIsWrittenInItsForm) {
-    // Every count the game can show: digits, at most one point, no leading
-    // zero, no trailing zero after the point.
     for (int possibles : {1, 6, 36, 216, 1296, 7776}) {
         for (int c = 1; c <= possibles; ++c) {
+            SCOPED_TRACE(std::to_string(c) + "/" + std::to_string(possibles));
             const std::string p = textePourcentage(c, possibles), f = texteFraction(c, possibles);
             ASSERT_EQ(p.back(), '%');
             ASSERT_EQ(f.substr(0, 2), "1/");
-            for (std::string n : {p.substr(0, p.size() - 1), f.substr(2)}) {
-                SCOPED_TRACE(std::to_string(c) + "/" + std::to_string(possibles) + " → " + n);
-                ASSERT_FALSE(n.empty());
-                ASSERT_NE(n.front(), '0');
-                const std::size_t point = n.find('.');
-                if (point != std::string::npos) {
-                    ASSERT_NE(n.back(), '0');
-                    ASSERT_NE(n.back(), '.');
-                }
-                // Read back, the text is the cut value within its last digit.
-                const double shown = std::stod(n);
-                const double exact = n == p.substr(0, p.size() - 1) ? 100.0 * c / possibles
-                                                                      : static_cast<double>(possibles) / c;
-                const double step = n == p.substr(0, p.size() - 1) ? 0.001 : 0.1;
-                ASSERT_LE(shown, exact + 1e-9);
-                ASSERT_GT(shown + step, exact - 1e-9);
-            }
+            expectCut(p.substr(0, p.size() - 1), 100.0 * c / possibles, 0.001);
+            expectCut(f.substr(2), static_cast<double>(possibles) / c, 0.1);
         }
     }
 }
 
 TEST(TexteChance, OverTheOddsRowsInPercentOrFraction) {
-    EXPECT_EQ(texteChance(12, false), " Chance de réaliser une Suite au prochain jet exprimée en Pourcentage ");
+    EXPECT_EQ(texteChance(12, false),
+              " Chance de réaliser une Suite au prochain jet exprimée en Pourcentage ");
     EXPECT_EQ(texteChance(13, false), " Chance de réaliser un Full au prochain jet exprimée en Pourcentage ");
     EXPECT_EQ(texteChance(14, true), " Chance de réaliser un Carré au prochain jet exprimée en Fraction ");
     EXPECT_EQ(texteChance(15, true), " Chance de réaliser un Yam au prochain jet exprimée en Fraction ");

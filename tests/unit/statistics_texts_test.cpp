@@ -18,8 +18,8 @@ TEST(TexteStatPartie, TheRowsWordsThenTheWayOfPlaying) {
     const char* const words[] = {" Croix inscrite(s) ", " Full(s) sorti(s) ",         " Carré(s) sorti(s) ",
                                  " Yam(s) sorti(s) ",   " Carré(s) Sec(s) sorti(s) ", " Yam(s) Sec(s) "};
     for (int r = 6; r <= 11; ++r) {
-        EXPECT_EQ(texteStatPartie(r, 1),
-                  std::string(" Nombre de") + words[r - 6] + "depuis le début de la partie en mode 1 tirage ");
+        EXPECT_EQ(texteStatPartie(r, 1), std::string(" Nombre de") + words[r - 6] +
+                                             "depuis le début de la partie en mode 1 tirage ");
     }
     EXPECT_EQ(texteStatPartie(12, 1), "");
     EXPECT_EQ(texteStatPartie(-1, 1), "");
@@ -34,8 +34,9 @@ TEST(TexteStatCréation, TheRowsWordsTheGameCountersAndTheWayOfPlaying) {
     const char* const words[] = {" Croix inscrites ", " Fulls sortis ",       " Carrés sortis ",
                                  " Yams sortis ",     " Carrés Secs sortis ", " Yams Secs "};
     for (int r = 6; r <= 11; ++r) {
-        EXPECT_EQ(texteStatCréation(r, 2, 1, 32767), std::string(" Nombre de") + words[r - 6] +
-                                                        "en 1 parties jouées et 32767 parties abandonnées en mode 2 tirages ");
+        EXPECT_EQ(texteStatCréation(r, 2, 1, 32767),
+                  std::string(" Nombre de") + words[r - 6] +
+                      "en 1 parties jouées et 32767 parties abandonnées en mode 2 tirages ");
     }
     EXPECT_EQ(texteStatCréation(16, 1, 0, 0), "");
 }
@@ -62,7 +63,8 @@ TEST(StatisticsHover, EachCellSaysWhatItShowsInTheWayOfPlaying) {
     EXPECT_EQ(h.shown(), " Nombre de Full(s) sorti(s) depuis le début de la partie en mode 2 tirages ");
     EXPECT_EQ(h.jeu.Infos.backcolor(), colors::passiveZone);
     h.move("Stats3", 0);
-    EXPECT_EQ(h.shown(), " Nombre de 1 sortis en 12 parties jouées et 3 parties abandonnées en mode 2 tirages ");
+    EXPECT_EQ(h.shown(),
+              " Nombre de 1 sortis en 12 parties jouées et 3 parties abandonnées en mode 2 tirages ");
     h.move("Stats2", 12);
     EXPECT_EQ(h.shown(), " Chance de réaliser une Suite au prochain jet exprimée en Pourcentage ");
     h.move("Stats3", 15);
