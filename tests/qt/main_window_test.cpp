@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
@@ -14,7 +15,6 @@
 #include "ui/qt/control_style.h"
 #include "ui/qt/control_widget.h"
 #include "ui/qt/qt_platform.h"
-#include "ui/qt/random_dice.h"
 #include "ui/window_layout.h"
 
 namespace dravonelle {
@@ -149,17 +149,51 @@ TEST(AutoSize, MeasuresCaptionsWithTheWindowFonts) {
     EXPECT_GT(narrow, 0);
 }
 
-TEST(Dice, StayInTheUnitRangeAndGoOnAfterAReseed) {
-    RandomDice dice;
-    std::set<double> seen;
-    for (int i = 0; i < 1000; ++i) {
-        const double v = dice.next();
-        ASSERT_GE(v, 0.0);
-        ASSERT_LT(v, 1.0);
-        if (i % 100 == 0) dice.reseed(3600.5f);  // the same second again and again
-        seen.insert(v);
+// Every caption the layout gives a label or a button is read whole on
+// screen in the window's own fonts: no word cut off at an edge, no second
+// line lost below the box.
+TEST(Layout, CaptionsFitTheirBoxes) {
+    ControlModel model;
+    buildMainWindow(model);
+    for (const Control& c : model.controls()) {
+        const ControlDesign& d = c.design();
+        if (d.caption.empty() || d.autosize) continue;
+        const QString text = QString::fromStdString(d.caption);
+        const QFontMetrics metrics(fontOf(c));
+        const QRect box = pixelRect(c);
+        if (c.kind() == ControlKind::Label) {
+            const int margin = d.align == Align::Center ? 0 : 3;
+            const QRect inside = box.adjusted(margin, 0, -margin, 0);
+            const QRect needed = metrics.boundingRect(inside, Qt::TextWordWrap, text);
+            EXPECT_LE(needed.height(), inside.height()) << c.label() << " \"" << d.caption << "\"";
+            EXPECT_LE(metrics.horizontalAdvance(text.trimmed().split(' ').first()), inside.width())
+                << c.label();
+        } else if (c.kind() == ControlKind::CommandButton || c.kind() == ControlKind::ImageButton) {
+            EXPECT_LE(metrics.horizontalAdvance(text), box.width())
+                << c.label() << " \"" << d.caption << "\"";
+        }
     }
-    EXPECT_EQ(seen.size(), 1000u);
+}
+
+// The tool bar lines up under the score sheet, from its row headings to no
+// further than its last column, and below its total.
+TEST(Layout, TheToolBarStandsUnderTheSheet) {
+    ControlModel model;
+    buildMainWindow(model);
+    QRect sheet;
+    for (const Control& c : model.controls()) {
+        if (c.name() == "InfosJeu" || c.name() == "TitreTotal" || c.name() == "Totaux") sheet |= pixelRect(c);
+    }
+    QRect tools;
+    for (const char* name :
+         {"Aides", "Sons", "Animation", "Verrou", "Paramètres", "Score", "Règles", "Iconify", "Halte"}) {
+        tools |= pixelRect(model.at(name));
+    }
+    tools |= pixelRect(model.at("MenuDés", 0));
+    EXPECT_EQ(tools.left(), sheet.left());
+    EXPECT_LE(tools.right(), sheet.right());
+    EXPECT_GT(tools.top(), sheet.bottom() + 12);  // clear of the sheet's card
+    EXPECT_LE(tools.bottom(), kWindowHeight - 12);
 }
 
 TEST(Clock, NamesTheDayInFrench) {

@@ -40,32 +40,29 @@ wait_for() {
     return 1
 }
 
+# Xvfb chooses a free display itself and writes its number on descriptor 3:
+# no other server, another window test's included, can take it in between.
 start_xvfb() {
-    for ((n = 90; n < 200; n++)); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        if wait_for 100 env DISPLAY=":$n" xdotool getdisplaygeometry; then
-            export DISPLAY=":$n"
-            return 0
-        fi
-        # Another server took the number between the check and the start.
-        kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-        xvfb_pid=""
-    done
-    return 1
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_for 100 grep -q '[0-9]' "$scratch/display" || return 1
+    export DISPLAY=":$(tr -dc 0-9 <"$scratch/display")"
+    wait_for 100 xdotool getdisplaygeometry
 }
 
 start_xvfb || fail "no X server could be started"
 
-# The game runs from its build folder with a scratch folder as its current
-# one; nothing of the developer's desktop leaks in.
+# The game keeps its files in its own folder: it runs as a copy in the
+# scratch folder, so they stay out of the build, and nothing of the
+# developer's desktop leaks in.
+mkdir "$scratch/game"
 mkdir -m 700 "$scratch/runtime"
+cp "$game" "$scratch/game/dravonelle"
 (
-    cd "$scratch" || exit 1
+    cd "$scratch/game" || exit 1
     unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
     export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime"
-    exec "$game"
+    exec ./dravonelle
 ) >"$scratch/game.log" 2>&1 &
 game_pid=$!
 

@@ -59,10 +59,18 @@ ControlWidget::ControlWidget(const Control& control, PictureStore& pictures, For
 }
 
 void ControlWidget::refresh() {
-    const QRect r = pixelRect(control_);
-    if (r != geometry()) setGeometry(r);
-    if (control_.visible() == isHidden()) setVisible(control_.visible());
+    const bool animated = animatedFrame_.has_value();
+    const QRect r = animated ? *animatedFrame_ : pixelRect(control_);
+    const bool shown = animated ? !r.isEmpty() : control_.visible();
+    // A die waiting for its turn keeps its old place out of sight.
+    if ((shown || !animated) && r != geometry()) setGeometry(r);
+    if (shown == isHidden()) setVisible(shown);
     update();
+}
+
+void ControlWidget::setAnimatedFrame(std::optional<QRect> frame) {
+    animatedFrame_ = frame;
+    refresh();
 }
 
 // ---- pointer ---------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "ui/controls/control.h"
 #include "ui/event.h"
@@ -27,6 +28,11 @@ public:
     // repaint for the rest.
     void refresh();
 
+    // While a die grows or shrinks, the widget is drawn at FRAME (window
+    // pixels, relative to its parent) whatever the model says; an empty
+    // frame keeps it out of sight. nullopt gives the model its say again.
+    void setAnimatedFrame(std::optional<QRect> frame);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -46,6 +52,7 @@ private:
     const Control& control_;
     PictureStore& pictures_;
     Forward forward_;
+    std::optional<QRect> animatedFrame_;
 };
 
 }  // namespace dravonelle

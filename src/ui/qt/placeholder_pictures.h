@@ -1,6 +1,7 @@
 // Stand-in pictures drawn on the fly until the game has its picture set:
-// die faces for the dice stores and a lamp for the dice lights, so that a
-// throw can be read on screen.
+// die faces for the dice stores, a lamp for the dice lights, a sign for each
+// tool and a figure for each character, so that the window can be read and
+// played.
 #pragma once
 
 #include <QPixmap>

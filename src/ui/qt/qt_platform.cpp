@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <cmath>
+#include <random>
 
 #include "ui/qt/main_window.h"
 
@@ -58,6 +59,11 @@ std::optional<std::string> QtDialogs::askText(const std::string& title, const st
     return text.toStdString();
 }
 
+void QtDialogs::tell(const std::string& text, const std::string& title) {
+    showCurrentState();
+    QMessageBox::information(window_, QString::fromStdString(title), QString::fromStdString(text));
+}
+
 // ---- display ---------------------------------------------------------------
 
 DisplayMode QtDisplayModes::current() {
@@ -88,12 +94,25 @@ std::filesystem::path QtFiles::folder() {
 
 // ---- the whole ---------------------------------------------------------------
 
+namespace {
+
+// Each run of the game starts its dice from the system's entropy; the clock
+// then stirs in the player's moment before every die.
+std::uint64_t entropySeed() {
+    std::random_device entropy;
+    return (static_cast<std::uint64_t>(entropy()) << 32) ^ entropy();
+}
+
+}  // namespace
+
 QtPlatform::QtPlatform()
-    : platform_{clock_, dice_, sound_, dialogs_, display_, network_, web_, animator_, process_, files_} {}
+    : dice_(entropySeed()), platform_{clock_,   dice_, sound_,    dialogs_, display_,
+                                      network_, web_,  animator_, process_, files_} {}
 
 void QtPlatform::attach(MainWindow& window) {
     dialogs_.attach(&window);
     process_.attach(&window);
+    animator_.attach(&window);
 }
 
 }  // namespace dravonelle

@@ -2,8 +2,9 @@
 // gathered so that main() hands the game one `Platform`.
 #pragma once
 
+#include "game/fair_dice.h"
 #include "ui/platform.h"
-#include "ui/qt/random_dice.h"
+#include "ui/qt/dice_animator.h"
 #include "ui/qt/silent_sound_player.h"
 
 namespace dravonelle {
@@ -23,6 +24,7 @@ public:
     void attach(MainWindow* window) { window_ = window; }
     bool askYesNo(const std::string& text, const std::string& title) override;
     std::optional<std::string> askText(const std::string& title, const std::string& answer) override;
+    void tell(const std::string& text, const std::string& title) override;
 
 private:
     void showCurrentState();
@@ -50,13 +52,6 @@ public:
     void navigate(const std::string&, const std::string&) override {}
 };
 
-// Shows the dice at once in their final state; nothing is ever playing.
-class StillAnimator : public Animator {
-public:
-    void animate(int, Animation) override {}
-    bool busy() override { return false; }
-};
-
 class QtProcess : public Process {
 public:
     void attach(MainWindow* window) { window_ = window; }
@@ -82,18 +77,19 @@ public:
 
     Platform& services() { return platform_; }
 
-    // The window that dialogs stand over and that minimising hides.
+    // The window that dialogs stand over, that minimising hides and whose
+    // dice the animations move.
     void attach(MainWindow& window);
 
 private:
     QtClock clock_;
-    RandomDice dice_;
+    FairDice dice_;
     SilentSoundPlayer sound_;
     QtDialogs dialogs_;
     QtDisplayModes display_;
     AssumedOnline network_;
     NoWebView web_;
-    StillAnimator animator_;
+    DiceAnimator animator_;
     QtProcess process_;
     QtFiles files_;
     Platform platform_;

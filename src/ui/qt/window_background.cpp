@@ -17,6 +17,8 @@ using Names = std::initializer_list<const char*>;
 // The controls that make up each area of the window.
 const Names kSheet{"InfosJeu", "Totaux", "TitreTotal", "Cases"};
 const Names kTray{"NégocieDés", "NégocieDés2", "Lettres", "Ok", "Retour", "Zéro"};
+const Names kTools{"Aides",      "Sons",  "Animation", "Verrou",  "MenuDés",
+                   "Paramètres", "Score", "Règles",    "Iconify", "Halte"};
 const Names kPanel{"Premier",
                    "PremierInfos",
                    "Rang",
@@ -37,6 +39,7 @@ const Names kPanel{"Premier",
                    "Coup1",
                    "Coup2",
                    "Nom",
+                   "Personnages",
                    "Tirage_No",
                    "TotalDés",
                    "TotalFigure"};
@@ -78,6 +81,10 @@ QRect boundsOf(ControlModel& model, Names names, Keep keep) {
 QRect boundsOf(ControlModel& model, Names names) {
     return boundsOf(model, names, [](const Control&) { return true; });
 }
+
+// Only what shows from the start counts: the items of the dice menu open
+// above the bar, over the sheet, and do not belong to it.
+bool shownAtStart(const Control& c) { return c.design().visible; }
 
 // A column from its heading down to its last figure: the sheet's controls
 // that stand at the column's left.
@@ -122,6 +129,7 @@ WindowBackground::WindowBackground(ControlModel& model)
     : sheet_(boundsOf(model, kSheet, onSheet).adjusted(-12, -14, 12, 12)),
       tray_(boundsOf(model, kTray).adjusted(0, -10, 0, 4)),
       panel_(boundsOf(model, kPanel).adjusted(0, -6, 0, 10)),
+      tools_(boundsOf(model, kTools, shownAtStart).adjusted(-8, -8, 8, 8)),
       spots_(diceSpots(model)),
       panelColor_(panelColor(model)) {
     // The tray and the panel make one column of the same width.
@@ -152,6 +160,7 @@ void WindowBackground::render(QPainter& p, QSize size) const {
     paintSheet(p);
     paintTray(p);
     paintPanel(p);
+    paintTools(p);
 }
 
 void WindowBackground::paintPaper(QPainter& p, QSize size) const {
@@ -188,6 +197,12 @@ void WindowBackground::paintTray(QPainter& p) const {
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.5, Qt::DashLine));
     p.setBrush(QColor(255, 255, 255, 16));
     for (const QRect& spot : spots_) p.drawRoundedRect(QRectF(spot).adjusted(1.5, 1.5, -1.5, -1.5), 7, 7);
+}
+
+void WindowBackground::paintTools(QPainter& p) const {
+    // A shelf a shade darker than the paper, so the tools read as one bar.
+    if (tools_.isEmpty()) return;
+    card(p, tools_, QColor(214, 203, 178), QColor(190, 176, 146), 10);
 }
 
 void WindowBackground::paintPanel(QPainter& p) const {

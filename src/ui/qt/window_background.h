@@ -1,7 +1,7 @@
 // What the window draws beneath its controls: the paper, the score sheet's
 // card with its column bands, the dice tray and the information card. The
 // cells and texts themselves are controls; this only makes them read as a
-// sheet, a tray and a panel.
+// sheet, a tray, a panel and a tool bar.
 #pragma once
 
 #include <QColor>
@@ -29,6 +29,7 @@ public:
     QRect sheetCard() const { return sheet_; }
     QRect diceTray() const { return tray_; }
     QRect panelCard() const { return panel_; }
+    QRect toolShelf() const { return tools_; }
 
 private:
     void render(QPainter& p, QSize size) const;
@@ -36,8 +37,9 @@ private:
     void paintSheet(QPainter& p) const;
     void paintTray(QPainter& p) const;
     void paintPanel(QPainter& p) const;
+    void paintTools(QPainter& p) const;
 
-    QRect sheet_, tray_, panel_;
+    QRect sheet_, tray_, panel_, tools_;
     std::vector<QRect> bands_;  // the tinted columns of the sheet
     std::vector<QRect> spots_;  // where the big dice land
     QColor panelColor_;         // that of the panel's own texts

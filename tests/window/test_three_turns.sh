@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# Three turns played as a person plays them: in a fresh folder the game has
+# no way of playing yet, so "1 tirage" first; then OK by click and by Space,
+# dice taken back by key and by click, results placed by clicking cells, and
+# the Halte button to leave. The sheet is checked on screenshots, the
+# folder's files are checked after leaving.
+#
+#   test_three_turns.sh <path-to-dravonelle> <artifact-dir>
+#
+# The cells' places are read from the layout through dravonelle-script,
+# built beside the game.
+set -u
+
+game=$(realpath "${1:?path to dravonelle}")
+artifacts=${2:?artifact folder}
+mkdir -p "$artifacts"
+artifacts=$(realpath "$artifacts")
+script_driver="$(dirname "$game")/dravonelle-script"
+
+xvfb_pid=""
+game_pid=""
+scratch=$(mktemp -d)
+
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$scratch/game.log" ] && sed 's/^/  game: /' "$scratch/game.log" >&2
+    echo "0 passed, 1 failed"
+    exit 1
+}
+
+[ -x "$script_driver" ] || fail "no dravonelle-script beside the game"
+
+# Waits until the command succeeds, for at most $1 tenths of a second.
+wait_for() {
+    local tenths=$1
+    shift
+    for ((i = 0; i < tenths; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Xvfb chooses a free display itself and writes its number on descriptor 3:
+# no other server, another window test's included, can take it in between.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_for 100 grep -q '[0-9]' "$scratch/display" || return 1
+    export DISPLAY=":$(tr -dc 0-9 <"$scratch/display")"
+    wait_for 100 xdotool getdisplaygeometry
+}
+
+# ---- where the controls are ------------------------------------------------
+
+# The layout in window pixels, read once from the model: lines
+# "NAME(I) LEFT TOP WIDTH HEIGHT" for the controls the test touches. None
+# of them is held in a container, so their places count from the window's
+# corner.
+read_layout() {
+    local controls=("Coup1" "Ok" "Score" "Halte" "Stats 16" "ChoixDés 1" "Choixdés2 3" "Cases 0" "Cases 30"
+        "Cases 43")
+    mkdir "$scratch/layout"
+    {
+        echo start
+        for c in "${controls[@]}"; do
+            for p in left top width height; do echo "print $c $p"; done
+        done
+    } | "$script_driver" "$scratch/layout" |
+        awk -F' = ' '/^[^ ]+\.(left|top|width|height) = / {
+            split($1, part, "."); name = part[1]
+            if (!(name in seen)) { seen[name] = 1; order[++n] = name }
+            value[name] = value[name] " " int($2 / 15 + 0.5)
+        }
+        END { for (i = 1; i <= n; i++) print order[i] value[order[i]] }' >"$scratch/layout.txt"
+    [ "$(wc -l <"$scratch/layout.txt")" -eq "${#controls[@]}" ]
+}
+
+# box NAME(I): "LEFT TOP WIDTH HEIGHT" in pixels.
+box() { awk -v n="$1" '$1 == n { print $2, $3, $4, $5 }' "$scratch/layout.txt"; }
+
+# centre NAME(I): "X Y", the middle of the control.
+centre() { box "$1" | awk '{ print int($1 + $3 / 2), int($2 + $4 / 2) }'; }
+
+# ---- acting as the player --------------------------------------------------
+
+click_on() {
+    local at
+    at=$(centre "$1")
+    [ -n "$at" ] || fail "no place for $1"
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$window" $at click 1 || fail "click on $1"
+}
+
+# The pointer rests on bare paper at the bottom right, over no control, so
+# no hover text or mark is on the screenshot.
+pointer_away() { xdotool mousemove --window "$window" 1012 756 || fail "pointer move"; }
+
+key() {
+    xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
+    xdotool key "$1" || fail "key $1"
+}
+
+# Each throw lets its dice land before anything else happens.
+throw_by_click() { click_on Ok && sleep 1; }
+throw_by_space() { key space && sleep 1; }
+release_by_key() { key "$1" && sleep 0.4; }
+release_by_click() { click_on "$1" && sleep 0.4; }
+
+alive() { kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $1"; }
+
+# ---- looking at the window -------------------------------------------------
+
+shoot() {
+    pointer_away
+    sleep 0.3
+    import -window "$window" "$artifacts/$1.png" || fail "screenshot $1"
+}
+
+# The inside of a cell on a screenshot, its frame left out.
+cell_crop() {
+    local b
+    read -r -a b <<<"$(box "$2")"
+    convert "$artifacts/$1.png" -crop "$((b[2] - 8))x$((b[3] - 8))+$((b[0] + 4))+$((b[1] + 4))" +repage "$3"
+}
+
+# darkest SHOT NAME(I): the darkest grey of the cell's inside, 0 black to 1.
+darkest() {
+    cell_crop "$1" "$2" "$scratch/crop.png"
+    convert "$scratch/crop.png" -colorspace Gray -format '%[fx:minima]' info:
+}
+
+# differs SHOT1 SHOT2 NAME(I): the control's place does not look the same
+# on both screenshots.
+differs() {
+    cell_crop "$1" "$3" "$scratch/one.png"
+    cell_crop "$2" "$3" "$scratch/two.png"
+    local changed
+    changed=$(compare -metric AE "$scratch/one.png" "$scratch/two.png" null: 2>&1)
+    [ "${changed%% *}" != 0 ]
+}
+
+# A placed result is dark writing in a cell that was blank before, and the
+# cell's pixels are not those of before.
+check_placed() {
+    local before=$1 after=$2 cell=$3
+    differs "$before" "$after" "$cell" || fail "$cell looks the same before and after placing"
+    awk -v b="$(darkest "$before" "$cell")" -v a="$(darkest "$after" "$cell")" \
+        'BEGIN { exit !(b > 0.5 && a < 0.3) }' || fail "$cell shows no result (darkest $(darkest "$after" "$cell"))"
+}
+
+place() {
+    local before=$1 cell=$2 after=$3
+    shoot "$before"
+    click_on "$cell"
+    shoot "$after"
+    check_placed "$before" "$after" "$cell"
+}
+
+# ---- the game --------------------------------------------------------------
+
+read_layout || fail "the layout could not be read through $script_driver"
+start_xvfb || fail "no X server could be started"
+
+# The game keeps its files in its own folder: a copy in the scratch folder
+# keeps them away from the build.
+mkdir "$scratch/game"
+mkdir -m 700 "$scratch/runtime"
+cp "$game" "$scratch/game/dravonelle"
+(
+    cd "$scratch/game" || exit 1
+    unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+    export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime"
+    exec ./dravonelle
+) >"$scratch/game.log" 2>&1 &
+game_pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
+[ -n "$window" ] || fail "the game's window did not appear"
+xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
+
+click_on Coup1
+alive "after choosing 1 tirage"
+
+# Turn 1: three throws, a die taken back by its key and one by a click on
+# it, then the result in Libre's Maxi.
+throw_by_click
+shoot turn1-throw1
+release_by_key w
+release_by_click "ChoixDés(1)"
+throw_by_space
+release_by_key x
+throw_by_space
+place turn1-before "Cases(43)" turn1-libre
+alive "after turn 1"
+
+# Turn 2: one throw by Space, straight into Descente's first cell.
+throw_by_space
+place turn2-before "Cases(0)" turn2-descente
+alive "after turn 2"
+
+# The Score tool shows the information panel: the statistics come in sight.
+click_on Score
+shoot panel-shown
+differs turn2-descente panel-shown "Stats(16)" || fail "the Score tool showed no panel"
+
+# Turn 3: a small die taken back by a click, two throws, Montée's Yam.
+throw_by_click
+release_by_click "Choixdés2(3)"
+release_by_key c
+throw_by_space
+shoot turn3-throw2
+place turn3-before "Cases(30)" three-turns
+# Turn 1's result is still there.
+check_placed turn1-before three-turns "Cases(43)"
+alive "after turn 3"
+
+# Leaving by Halte: the game asks, Return says yes. With no character
+# chosen nothing is counted, so no file changes.
+files_now() { (cd "$scratch/game" && find . -type f ! -name '.dravonelle.lock' -exec md5sum {} + | sort); }
+files_now >"$scratch/files-before-halte.txt"
+click_on Halte
+question=""
+for ((i = 0; i < 50; i++)); do
+    question=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$window" | head -n 1)
+    [ -n "$question" ] && break
+    sleep 0.1
+done
+[ -n "$question" ] || fail "Halte asked nothing"
+import -window "$question" "$artifacts/halte-question.png" || true
+xdotool windowfocus --sync "$question" || fail "the question did not take the focus"
+xdotool key Return || fail "key Return"
+wait_for 100 sh -c "! kill -0 $game_pid" || fail "the game did not end after Halte"
+wait "$game_pid" 2>/dev/null
+status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "the game ended with status $status"
+files_now | diff "$scratch/files-before-halte.txt" - >&2 ||
+    fail "leaving with no character changed the game's files"
+
+echo "screenshots: $artifacts/turn1-throw1.png $artifacts/three-turns.png $artifacts/panel-shown.png"
+echo "1 passed, 0 failed"
