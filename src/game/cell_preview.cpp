@@ -15,8 +15,8 @@ constexpr const char* kInutile = " Cliquer est inutile. Case détectée au 2ème
 constexpr const char* kSiErreur =
     " Si erreur, cliquez sur le panneau jaune sinon cliquez sur OK pour le tirage suivant ";
 constexpr const char* kAutresJets =
-    " Si erreur, cliquez sur le panneau jaune sinon vous disposez de 2 autres jets. Si vous voulez garder les "
-    "5 dés, cliquez sur OK ";
+    " Si erreur, cliquez sur le panneau jaune sinon vous disposez de 2 autres jets. "
+    "Si vous voulez garder les 5 dés, cliquez sur OK ";
 constexpr const char* kDernierJet =
     " Vous disposez d'un dernier jet de dés. Si vous voulez garder les 5 dés, cliquez sur OK ";
 constexpr const char* kOccupée = " Case déja occupée ";
@@ -71,8 +71,7 @@ std::string JeuYam::TexteCase(int k) {
         }
         // In the last turns the game may announce an Annonce cell by itself;
         // a Sèche cell can still be taken instead at the first throw.
-        const bool sècheLibre =
-            sheet::isSèche(k) && NuméroTirage < 65 && DerniersCoupsSecs && NuméroJet == 1;
+        const bool sècheLibre = sheet::isSèche(k) && NuméroTirage < 65 && DerniersCoupsSecs && NuméroJet == 1;
         if (NuméroJet > 0 && ouverte && (!ChoixAuto || sècheLibre)) texte = kSélectionner + MessageCase;
         if (Retour.visible()) texte = " Sélection :" + MessageCase + "." + kSiErreur;
     } else if (ChoixAuto) {

@@ -96,7 +96,9 @@ void JeuYam::RetireDesTotaux(int c) {
     } else {
         return;
     }
-    for (Control* sum : {&Totaux(3 * k + 2), &Totaux(15)}) sum->setCaption(plainNumber(sum->number() - removed));
+    for (Control* sum : {&Totaux(3 * k + 2), &Totaux(15)}) {
+        sum->setCaption(plainNumber(sum->number() - removed));
+    }
 }
 
 // The dice of the choice come back, all held.

@@ -15,12 +15,17 @@ std::string JeuYam::LitFichier(const std::string& name, const std::string& neutr
     // fresh file in its place would wipe out the player's records.
     std::error_code error;
     const auto there = std::filesystem::symlink_status(platform_.files.folder() / name, error);
-    if (!error && there.type() == std::filesystem::file_type::not_found) ÉcritFichier(name, neutral);
+    if (there.type() == std::filesystem::file_type::not_found) {
+        ÉcritFichier(name, neutral);
+    } else {
+        // Nor is it written over later with what this run could not read.
+        illisibles_.insert(name);
+    }
     return neutral;
 }
 
 void JeuYam::ÉcritFichier(const std::string& name, const std::string& bytes) {
-    if (!seuleCopie_) return;
+    if (!seuleCopie_ || illisibles_.count(name)) return;
     if (writeWhole(platform_.files.folder(), name, bytes)) platform_.files.wrote(name);
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -292,6 +293,9 @@ private:
     // Only the copy of the game that holds the folder's lock writes its files.
     bool seuleCopie_ = true;
     std::shared_ptr<void> verrouDossier_;
+    // Data files that are there but could not be read this run: kept as they
+    // are rather than replaced by what the game holds in their place.
+    std::set<std::string, std::less<>> illisibles_;
     std::map<std::pair<std::string, EventKind>, Handler, std::less<>> handlers_;
 };
 
