@@ -39,7 +39,7 @@ void annonce(JeuYam& j) {
 void JeuYam::Form_MouseMove() {
     if (Ok.enabled()) Ok.setFocus();
     FermeMenuPersonnages();
-    // The dice-style menu closes here, once it exists.
+    FermeMenuDés();
     EffaceCases();
     MessageChoisi = 0;
     guideSélection(*this);

@@ -53,7 +53,7 @@ void JeuYam::registerBubbleZones() {
     // Leaving the sheet for its headings or totals takes the preview away,
     // bubble or not.
     on("InfosJeu", EventKind::Move, [this](int i) {
-        // The dice-style menu closes here first, once it exists.
+        FermeMenuDés();
         EffaceCases();
         if (SansBulles) return;
         MessageBulle = texteInfosJeu(i);

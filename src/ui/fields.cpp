@@ -26,7 +26,7 @@ const std::map<std::string, Scalar, std::less<>>& scalars() {
         SCALAR(ChoixBloqué),    SCALAR(ChoixValeur29),    SCALAR(CarréSec),      SCALAR(YamSec),
         SCALAR(PartieEnCours),  SCALAR(DéChoisi),         SCALAR(SommeChiffres), SCALAR(MessageCase),
         SCALAR(SansBulles),     SCALAR(SansSons),         SCALAR(SansAnimation), SCALAR(Verrouillé),
-        SCALAR(JeuDeDés),       SCALAR(MessageBulle),     SCALAR(MessagePrécédent), SCALAR(MessageChoisi),
+        SCALAR(JeuDeDés),       SCALAR(PageRègles),       SCALAR(MessageBulle),     SCALAR(MessagePrécédent), SCALAR(MessageChoisi),
         SCALAR(NomBruit),       SCALAR(RangObtenu),       SCALAR(TotalTerminées), SCALAR(TotalAbandons),
         SCALAR(PersonnageCourant), SCALAR(PersonnageDépart), SCALAR(DernierSurvolé), SCALAR(PanneauAffiché),
     };

@@ -95,6 +95,8 @@ void JeuYam::registerHandlers() {
     on("CliqueNom", Move, [this](int) { CliqueNom_MouseMove(); });
     on("Paramètres", Click, [this](int) { Paramètres_Click(); });
     on("Paramètres", Move, [this](int) { Paramètres_MouseMove(); });
+    registerOptionTools();
+    registerRulesPanel();
     registerPanelZones();
     registerBubbleZones();
 }
@@ -104,7 +106,11 @@ void JeuYam::handle(const Event& event) {
         keyDown(event);
         return;
     }
-    if (event.name != kWindowName && event.kind != EventKind::Tick) {
+    if (event.kind == EventKind::Tick) {
+        // A disabled timer does not tick.
+        const Control* timer = model_.find(event.name, event.index);
+        if (timer && !timer->enabled()) return;
+    } else if (event.name != kWindowName) {
         Control* target = model_.find(event.name, event.index);
         if (!target) return;
         // A hidden control receives nothing, nor does one inside a hidden

@@ -105,6 +105,8 @@ public:
     bool SansAnimation = false;
     bool Verrouillé = false;
     int JeuDeDés = 1;
+    // The page of the rules panel shown when it opens, 1 to 3.
+    int PageRègles = 1;
     std::string MessageBulle;
     std::string MessagePrécédent;
     int MessageChoisi = 0;
@@ -137,6 +139,15 @@ public:
     // Puts the character menu away, with the name button; a closed menu stays
     // as it is, so every hover may ask.
     void FermeMenuPersonnages();
+    // Puts the dice-style menu away: its three entries hidden.
+    void FermeMenuDés();
+    bool MenuDésOuvert();
+    // Gives OK the keyboard focus back when it can take it, so that Space and
+    // Return keep throwing.
+    void Recentre();
+    // The three pages of the rules panel, built once at start-up.
+    void ConstruitRègles();
+    void AffichePageRègles();
 
     // Data files: read whole (a missing one is created with its neutral
     // content first) and written whole, never half.
@@ -189,6 +200,17 @@ public:
     void CliqueNom_MouseMove();
     void Paramètres_Click();
     void Paramètres_MouseMove();
+    void Aides_Click();
+    void Sons_Click();
+    void Animation_Click();
+    void Verrou_Click();
+    void MenuDés_Click(int i);
+    void MenuDés_MouseMove(int i);
+    void Règles_Click();
+    void SSPanel2_Click();
+    void ScrollBas_Click();
+    void ScrollHaut_Click();
+    void Iconify_Click();
 
     // ---- controls, by the names the game gives them ----------------------
     ControlArray& Cases;
@@ -244,6 +266,8 @@ private:
     void registerBubbleZones();
     void registerStatisticsZones();
     void registerPanelZones();
+    void registerOptionTools();
+    void registerRulesPanel();
     void keyDown(const Event& event);
 
     // Steps of the OK press and of placing, in the files of their subsystem.

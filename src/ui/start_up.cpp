@@ -63,6 +63,8 @@ void JeuYam::Form_Load() {
         AfficheScore();
     }
     if (JeuDeDés != 0) model_.at("MenuDés", 0).copyPicture(model_.at("DésImage", JeuDeDés));
+    ConstruitRègles();
+    PageRègles = 1;
     if (Ok.enabled()) Ok.setFocus();
 }
 

@@ -386,6 +386,7 @@ SheetGeometry sheetGeometry() {
 
 void addCharacters(ControlModel& m);
 void addToolBar(ControlModel& m);
+void addRulesPanel(ControlModel& m);
 
 void buildMainWindow(ControlModel& m) {
     if (m.hasName("Ok")) return;
@@ -399,6 +400,7 @@ void buildMainWindow(ControlModel& m) {
     addPlayerControls(m);
     addCharacters(m);
     addToolBar(m);
+    addRulesPanel(m);
     addBubble(m);  // last: drawn above everything
 }
 

@@ -80,7 +80,7 @@ void addCharacters(ControlModel& m) {
 void addToolBar(ControlModel& m) {
     const char* const tools[] = {"Aides", "Sons",   "Animation", "Verrou", "Paramètres",
                                  "Score", "Règles", "Iconify",   "Halte"};
-    const char* const pictures[] = {"InfosImage", "SonsImage", "AnimeImage", "Lightoff", "Paramètres",
+    const char* const pictures[] = {"InfosImage", "SonsImage", "AnimeImage", "FeuxDés(5)", "Paramètres",
                                     "Lightoff",   "Règles",    "Iconify",    "Halte"};
     for (int i = 0; i < 9; ++i) {
         const int place = i < kDiceMenuPlace ? i : i + 1;
@@ -102,6 +102,52 @@ void addToolBar(ControlModel& m) {
         addStore(m, store);
     }
     for (int i = 1; i <= 3; ++i) addStore(m, "DésImage", i);
+}
+
+// The rules panel over the sheet, closed until Règles opens it: one text
+// panel per page, only the first shown, and along its foot the arrows, the
+// page number and the panel that closes it.
+void addRulesPanel(ControlModel& m) {
+    constexpr int kFrameWidth = 1008, kFrameHeight = 624, kFootTop = 588, kFootHeight = 28;
+    ControlDesign frame = box(ControlKind::Panel, 8, 40, kFrameWidth, kFrameHeight);
+    frame.visible = false;
+    frame.backcolor = Color{236, 232, 216};
+    m.add("SSRèglesCadre", frame);
+
+    for (int page = 1; page <= 3; ++page) {
+        ControlDesign text = box(ControlKind::Panel, 8, 8, kFrameWidth - 16, kFootTop - 16);
+        text.container = "SSRèglesCadre";
+        text.visible = page == 1;
+        text.align = Align::Left;
+        text.fontsize = 7;
+        text.backcolor = Color{250, 246, 232};
+        m.add("SSRègle", page, text);
+    }
+    // Beside the third page's options, where their tools' pictures stand.
+    ControlDesign tools = box(ControlKind::Panel, 16, 90, 40, 420);
+    tools.container = "SSRèglesCadre";
+    tools.visible = false;
+    m.add("SSOutils", tools);
+
+    ControlDesign arrow = box(ControlKind::CommandButton, 8, kFootTop, kFootHeight, kFootHeight);
+    arrow.container = "SSRèglesCadre";
+    arrow.caption = "<";
+    arrow.bold = true;
+    m.add("ScrollHaut", arrow);
+    ControlDesign number = box(ControlKind::Panel, 40, kFootTop, 80, kFootHeight);
+    number.container = "SSRèglesCadre";
+    number.caption = "PAGE 1/3";
+    number.bold = true;
+    m.add("PageAffiche", number);
+    arrow.left = px(124);
+    arrow.caption = ">";
+    m.add("ScrollBas", arrow);
+
+    ControlDesign close = box(ControlKind::Panel, kFrameWidth - 48, kFootTop, 40, kFootHeight);
+    close.container = "SSRèglesCadre";
+    close.caption = "X";
+    close.bold = true;
+    m.add("SSPanel2", close);
 }
 
 }  // namespace dravonelle

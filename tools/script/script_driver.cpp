@@ -68,9 +68,13 @@ std::optional<std::string> property(const Control& c, const std::string& prop) {
     return std::nullopt;
 }
 
-class Driver {
+}  // namespace
+
+class ScriptSession::Driver {
 public:
     Driver(std::ostream& out, const std::filesystem::path& folder) : out_(out), platform_(out, folder) {}
+
+    JeuYam* jeu() const { return jeu_.get(); }
 
     // Runs one tokenised line; answers false once the game has ended.
     bool run(const std::vector<std::string>& t) {
@@ -268,25 +272,36 @@ private:
     std::optional<std::pair<std::string, int>> lastMove_;
 };
 
-}  // namespace
+ScriptSession::ScriptSession(std::ostream& out, std::filesystem::path folder)
+    : out_(out), driver_(std::make_unique<Driver>(out, folder)) {}
 
-int runScript(std::istream& in, std::ostream& out, const std::filesystem::path& folder) {
-    Driver driver(out, folder);
-    std::string line;
+ScriptSession::~ScriptSession() = default;
+
+int ScriptSession::run(std::string line) {
+    if (ended_) return 0;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     try {
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            auto tokens = splitScriptLine(line);
-            if (!tokens) throw ScriptError{"unclosed quote"};
-            if (tokens->empty() || (*tokens)[0][0] == '#') continue;
-            if (!driver.run(*tokens)) break;
-        }
+        auto tokens = splitScriptLine(line);
+        if (!tokens) throw ScriptError{"unclosed quote"};
+        if (tokens->empty() || (*tokens)[0][0] == '#') return 0;
+        if (!driver_->run(*tokens)) ended_ = true;
     } catch (const ScriptError& e) {
-        out << "error: " << e.message << std::endl;
+        out_ << "error: " << e.message << std::endl;
         return e.status;
     } catch (const NoAnswer& e) {
-        out << "error: " << e.what() << std::endl;
+        out_ << "error: " << e.what() << std::endl;
         return 3;
+    }
+    return 0;
+}
+
+const JeuYam* ScriptSession::jeu() const { return driver_->jeu(); }
+
+int runScript(std::istream& in, std::ostream& out, const std::filesystem::path& folder) {
+    ScriptSession session(out, folder);
+    std::string line;
+    while (!session.ended() && std::getline(in, line)) {
+        if (const int status = session.run(line); status != 0) return status;
     }
     out.flush();
     return 0;

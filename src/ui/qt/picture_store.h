@@ -1,4 +1,8 @@
 // The one place where a picture name of the game becomes something to draw.
+//
+// Every picture is painted by the game's own code the first time it is
+// asked for, at the screen's resolution, and kept: nothing is read from
+// disk, and a high-resolution screen gets pictures as sharp as its pixels.
 #pragma once
 
 #include <QPixmap>
@@ -14,9 +18,11 @@ public:
     const QPixmap& pixmap(const std::string& name);
 
 private:
-    QPixmap load(const std::string& name) const;
-
     std::map<std::string, QPixmap, std::less<>> cache_;
 };
+
+// The picture NAME painted for a screen of PIXELRATIO device pixels per
+// window pixel; null for a name the game does not know.
+QPixmap paintPicture(const std::string& name, qreal pixelRatio);
 
 }  // namespace dravonelle

@@ -105,9 +105,10 @@ std::uint64_t entropySeed() {
 
 }  // namespace
 
-QtPlatform::QtPlatform()
-    : dice_(entropySeed()), platform_{clock_,   dice_, sound_,    dialogs_, display_,
-                                      network_, web_,  animator_, process_, files_} {}
+QtPlatform::QtPlatform(const QString& soundFolder)
+    : dice_(entropySeed()),
+      sound_(soundFolder),
+      platform_{clock_, dice_, sound_, dialogs_, display_, network_, web_, animator_, process_, files_} {}
 
 void QtPlatform::attach(MainWindow& window) {
     dialogs_.attach(&window);

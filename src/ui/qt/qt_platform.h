@@ -5,7 +5,7 @@
 #include "game/fair_dice.h"
 #include "ui/platform.h"
 #include "ui/qt/dice_animator.h"
-#include "ui/qt/silent_sound_player.h"
+#include "ui/qt/wav_sound_player.h"
 
 namespace dravonelle {
 
@@ -71,7 +71,8 @@ public:
 
 class QtPlatform {
 public:
-    QtPlatform();
+    // Sound effects are read from SOUNDFOLDER, or the program's folder.
+    explicit QtPlatform(const QString& soundFolder = QString());
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
@@ -84,7 +85,7 @@ public:
 private:
     QtClock clock_;
     FairDice dice_;
-    SilentSoundPlayer sound_;
+    WavSoundPlayer sound_;
     QtDialogs dialogs_;
     QtDisplayModes display_;
     AssumedOnline network_;

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRadialGradient>
 #include <algorithm>
 #include <initializer_list>
 
@@ -168,6 +169,30 @@ void WindowBackground::paintPaper(QPainter& p, QSize size) const {
     paper.setColorAt(0, QColor(236, 229, 211));
     paper.setColorAt(1, QColor(222, 212, 189));
     p.fillRect(QRect(QPoint(0, 0), size), paper);
+
+    // The grain of the paper: faint fibres, the same on every start.
+    quint32 seed = 0x2545F491u;
+    const auto next = [&seed] {
+        seed ^= seed << 13;
+        seed ^= seed >> 17;
+        seed ^= seed << 5;
+        return seed;
+    };
+    const int fibres = size.width() * size.height() / 300;
+    for (int i = 0; i < fibres; ++i) {
+        const qreal x = next() % static_cast<quint32>(std::max(1, size.width()));
+        const qreal y = next() % static_cast<quint32>(std::max(1, size.height()));
+        const bool dark = next() % 2;
+        const qreal length = 2 + next() % 5;
+        p.setPen(QPen(dark ? QColor(150, 125, 85, 16) : QColor(255, 255, 250, 30), 1));
+        p.drawLine(QPointF(x, y), QPointF(x + length, y + (next() % 3) - 1.0));
+    }
+    // A light from above, the corners a shade darker.
+    QRadialGradient light(size.width() * 0.45, size.height() * 0.3, std::max(size.width(), size.height()) * 0.8);
+    light.setColorAt(0, QColor(255, 250, 236, 40));
+    light.setColorAt(0.6, QColor(255, 250, 236, 0));
+    light.setColorAt(1, QColor(90, 70, 40, 40));
+    p.fillRect(QRect(QPoint(0, 0), size), light);
 }
 
 void WindowBackground::paintSheet(QPainter& p) const {

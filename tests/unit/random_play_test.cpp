@@ -1,0 +1,315 @@
+// Random play: seeded games of random but legal events, chosen from what the
+// window shows, with the sheet's invariants checked after every line. A
+// failure names the seed and the last lines of its script, ready to replay
+// with dravonelle-script.
+//
+// DRAVONELLE_GAMES sets how many games to play (2000 by default).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "folder_fixture.h"
+#include "game/sheet_index.h"
+#include "script_driver.h"
+#include "ui/jeu_yam.h"
+
+namespace dravonelle {
+namespace {
+
+constexpr int kMaxLines = 3000;  // a game still running by then hangs
+constexpr std::size_t kTail = 40;
+const char* const kBlank = "   ";
+
+int gamesToPlay() {
+    if (const char* n = std::getenv("DRAVONELLE_GAMES")) {
+        const int games = std::atoi(n);
+        if (games > 0) return games;
+    }
+    return 2000;
+}
+
+// "2 tirages" still stops some games short (see the lead's notes on seeds
+// 1306, 1466, 1528, 1549, 1677): played only with DRAVONELLE_TWO_DRAWS=1.
+bool twoDraws() { return std::getenv("DRAVONELLE_TWO_DRAWS") != nullptr; }
+
+// DRAVONELLE_SEED replays from one seed on.
+unsigned firstSeed() {
+    if (const char* n = std::getenv("DRAVONELLE_SEED")) return static_cast<unsigned>(std::strtoul(n, nullptr, 10));
+    return 1000u;
+}
+
+bool counted(const JeuYam& jeu, int k) {
+    const Control& c = jeu.Cases(k);
+    return !sheet::isPlaceholder(k) && jeu.CaseFermée[static_cast<std::size_t>(k)] &&
+           c.forecolor() == colors::black && c.caption() != kBlank;
+}
+
+bool filled(const JeuYam& jeu, int k) {
+    const Control& c = jeu.Cases(k);
+    return sheet::isScoringCell(k) && c.forecolor() == colors::black && c.caption() != kBlank;
+}
+
+int filledCount(const JeuYam& jeu) {
+    int n = 0;
+    for (int k = 0; k <= sheet::kLastSheetCell; ++k) n += filled(jeu, k) ? 1 : 0;
+    return n;
+}
+
+// What must hold after any line; empty when it does.
+std::string brokenInvariant(const JeuYam& jeu) {
+    std::ostringstream why;
+    int columns = 0;
+    for (int c = 0; c < sheet::kColumns; ++c) {
+        int sum = jeu.Totaux(3 * c).number() + jeu.Totaux(3 * c + 1).number();
+        for (int r = sheet::Suite; r <= sheet::Yam; ++r) {
+            const int k = sheet::cell(c, r);
+            if (counted(jeu, k)) sum += jeu.Cases(k).number();
+        }
+        const int total = jeu.Totaux(3 * c + 2).number();
+        if (total != sum) why << "column " << c << " total " << total << " but its cells make " << sum << "; ";
+        columns += total;
+    }
+    if (jeu.Totaux(15).number() != columns) {
+        why << "grand total " << jeu.Totaux(15).number() << " but the columns make " << columns << "; ";
+    }
+    for (int k = 0; k <= sheet::kLastSheetCell; ++k) {
+        const Control& c = jeu.Cases(k);
+        if (sheet::isPlaceholder(k)) {
+            if (c.visible()) why << "placeholder " << k << " shown; ";
+            continue;
+        }
+        // A preview (blue) may stay behind in a cell that a throw hides; any
+        // other text is shown.
+        if (c.caption() != kBlank && c.forecolor() != colors::blue && !c.visible()) {
+            why << "cell " << k << " holds \"" << c.caption() << "\" unseen; ";
+        }
+        if (filled(jeu, k) && !jeu.CaseFermée[static_cast<std::size_t>(k)]) why << "filled cell " << k << " open; ";
+    }
+    if (jeu.NuméroTirage > sheet::kScoringCells) why << "NuméroTirage " << jeu.NuméroTirage << "; ";
+    if (jeu.Tirage_No.number() > sheet::kScoringCells) why << "Tirage_No " << jeu.Tirage_No.caption() << "; ";
+    if (jeu.NuméroJet < 0 || jeu.NuméroJet > 3) why << "NuméroJet " << jeu.NuméroJet << "; ";
+    return why.str();
+}
+
+// One seeded game in a folder of its own, its lines chosen from the state.
+class RandomGame {
+public:
+    // The folder starts with the data files of a first start already made
+    // (copied, so that the game does not spend its start writing them).
+    RandomGame(unsigned seed, const std::filesystem::path& start)
+        : seed_(seed), rng_(seed), folder_(copied(start, folder_path_)), session_(out_, folder_.path) {}
+
+    // Plays until the 65th result; answers what went wrong, if anything.
+    std::optional<std::string> play() {
+        if (auto e = line("seed " + std::to_string(rng_()))) return e;
+        if (auto e = line("start")) return e;
+        if (auto e = line(pick(2) && twoDraws() ? "click Coup2" : "click Coup1")) return e;
+        if (auto e = chooseCharacter()) return e;
+        while (lines_ < kMaxLines) {
+            const JeuYam& jeu = *session_.jeu();
+            if (filledCount(jeu) == sheet::kScoringCells) {
+                if (jeu.Ok.enabled()) return "65 results and OK still enabled";
+                return std::nullopt;
+            }
+            for (const std::string& l : next(jeu)) {
+                if (auto e = line(l)) return e;
+            }
+        }
+        return "no end after " + std::to_string(kMaxLines) + " lines (" +
+               std::to_string(filledCount(*session_.jeu())) + " results)";
+    }
+
+    std::string report(const std::string& what) const {
+        std::string text = "seed " + std::to_string(seed_) + ": " + what + "\n";
+        if (const JeuYam* jeu = session_.jeu()) {
+            text += "state: NuméroJet " + std::to_string(jeu->NuméroJet) + ", NuméroTirage " +
+                    std::to_string(jeu->NuméroTirage) + ", ModeTirage " + std::to_string(jeu->ModeTirage) +
+                    ", PersonnageCourant " + std::to_string(jeu->PersonnageCourant) + ", OK " +
+                    (jeu->Ok.visible() ? "shown" : "hidden") + (jeu->Ok.enabled() ? " enabled" : " disabled") +
+                    ", results " + std::to_string(filledCount(*jeu)) + "\n";
+        }
+        text += "last lines of the script:\n";
+        for (const std::string& l : tail_) text += "  " + l + "\n";
+        return text;
+    }
+
+    int lines() const { return lines_; }
+
+private:
+    std::optional<std::string> line(const std::string& l) {
+        ++lines_;
+        if (const char* dump = std::getenv("DRAVONELLE_DUMP")) {
+            static std::ofstream all(dump);
+            all << l << '\n' << std::flush;
+        }
+        tail_.push_back(l);
+        if (tail_.size() > kTail) tail_.pop_front();
+        int status = 0;
+        try {
+            status = session_.run(l);
+        } catch (const std::exception& e) {
+            return std::string("exception: ") + e.what();
+        }
+        out_.str("");  // only errors matter here; keep the stream small
+        if (status != 0) return "driver status " + std::to_string(status);
+        if (session_.ended()) return std::string("the game exited");
+        const JeuYam* jeu = session_.jeu();
+        if (!jeu) return std::nullopt;
+        if (std::string why = brokenInvariant(*jeu); !why.empty()) return why;
+        return std::nullopt;
+    }
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool chance(int percent) { return pick(100) < percent; }
+    template <class T>
+    const T& among(const std::vector<T>& v) { return v[static_cast<std::size_t>(pick(static_cast<int>(v.size())))]; }
+
+    std::optional<std::string> chooseCharacter() {
+        if (auto e = line("move Personnages 0")) return e;
+        const int last = session_.jeu()->Personnages.highest();
+        return line("click Personnages " + std::to_string(1 + pick(last)));
+    }
+
+    static std::vector<int> openCells(const JeuYam& jeu, bool annonceOnly = false) {
+        std::vector<int> open;
+        for (int k = 0; k <= sheet::kLastSheetCell; ++k) {
+            if (!sheet::isScoringCell(k) || jeu.CaseFermée[static_cast<std::size_t>(k)]) continue;
+            if (annonceOnly && !sheet::isAnnonce(k)) continue;
+            const Control& c = jeu.Cases(k);
+            if (c.visible() && c.enabled()) open.push_back(k);
+        }
+        return open;
+    }
+
+    static std::vector<int> closedCells(const JeuYam& jeu) {
+        std::vector<int> closed;
+        for (int k = 0; k <= sheet::kLastSheetCell; ++k) {
+            if (sheet::isScoringCell(k) && jeu.CaseFermée[static_cast<std::size_t>(k)]) closed.push_back(k);
+        }
+        return closed;
+    }
+
+    static std::string cell(int k) { return "click Cases " + std::to_string(k); }
+    std::string ok() { return chance(85) ? "click Ok" : "key Space"; }
+
+    std::string release() {
+        static const char* const letters[] = {"W", "X", "C", "V", "B"};
+        const int die = pick(5);
+        switch (pick(3)) {
+            case 0: return "click ChoixDés " + std::to_string(die);
+            case 1: return "click Choixdés2 " + std::to_string(die);
+            default: return std::string("key ") + letters[die];
+        }
+    }
+
+    // Now and then something beside the game's course.
+    std::optional<std::vector<std::string>> aside(const JeuYam& jeu) {
+        if (chance(88)) return std::nullopt;
+        switch (pick(8)) {
+            case 0: return std::vector<std::string>{"move Cases " + std::to_string(pick(sheet::kCellCount))};
+            case 1: return std::vector<std::string>{"move JeuYam"};
+            case 2: {
+                const auto closed = closedCells(jeu);
+                if (!closed.empty()) return std::vector<std::string>{cell(among(closed))};
+                return std::nullopt;
+            }
+            case 3:
+                if (jeu.Retour.visible()) return std::vector<std::string>{"click Retour"};
+                return std::nullopt;
+            case 4:
+                if (jeu.Zéro.visible()) return std::vector<std::string>{"click Zéro"};
+                return std::nullopt;
+            case 5:
+                if (switches_ < 2 && chance(3)) {
+                    ++switches_;
+                    return std::vector<std::string>{pick(2) && twoDraws() ? "click Coup2" : "click Coup1"};
+                }
+                return std::nullopt;
+            case 6:
+                if (switches_ < 2 && chance(3)) {
+                    ++switches_;
+                    return std::vector<std::string>{
+                        "move Personnages 0",
+                        "click Personnages " + std::to_string(1 + pick(jeu.Personnages.highest()))};
+                }
+                return std::nullopt;
+            default: return std::vector<std::string>{release()};
+        }
+    }
+
+    std::vector<std::string> next(const JeuYam& jeu) {
+        if (auto other = aside(jeu)) return *other;
+        if (jeu.Cases(81).visible() || jeu.Cases(82).visible()) {
+            if (chance(90)) return {pick(2) ? "click Cases 81" : "click Cases 82"};
+        }
+        const auto open = openCells(jeu);
+        // "2 tirages" with both draws taken: one of the two cells, or OK.
+        if (jeu.CaseTirage1 >= 0 && jeu.CaseTirage2 >= 0 && chance(jeu.NuméroJet == 0 ? 85 : 40)) {
+            return {pick(2) ? cell(jeu.CaseTirage1) : cell(jeu.CaseTirage2)};
+        }
+        if (jeu.NuméroJet == 0) return {ok()};
+        if (jeu.NuméroJet == 1 && chance(8)) {
+            const auto annonce = openCells(jeu, true);
+            if (!annonce.empty()) return {cell(among(annonce))};
+        }
+        if (jeu.NuméroJet == 3) return {open.empty() ? ok() : cell(among(open))};
+        const int r = pick(100);
+        if (r < 55 && !open.empty()) {
+            const int k = among(open);
+            return {"move Cases " + std::to_string(k), cell(k)};
+        }
+        if (r < 80) return {release(), ok()};
+        return {ok()};
+    }
+
+    static const ScratchFolder& copied(const std::filesystem::path& from, ScratchFolder& to) {
+        std::filesystem::copy(from, to.path, std::filesystem::copy_options::overwrite_existing);
+        return to;
+    }
+
+    unsigned seed_;
+    std::mt19937 rng_;
+    ScratchFolder folder_path_;
+    const ScratchFolder& folder_;
+    std::ostringstream out_;
+    ScriptSession session_;
+    std::deque<std::string> tail_;
+    int lines_ = 0;
+    int switches_ = 0;
+};
+
+TEST(RandomPlay, EveryGameKeepsItsSheetSoundToTheEnd) {
+    const int games = gamesToPlay();
+    ScratchFolder started;
+    {
+        std::ostringstream out;
+        ScriptSession first(out, started.path);
+        ASSERT_EQ(first.run("start"), 0) << out.str();
+    }
+    long long lines = 0;
+    int failures = 0;
+    for (int g = 0; g < games && failures < 5; ++g) {
+        const unsigned seed = firstSeed() + static_cast<unsigned>(g);
+        RandomGame game(seed, started.path);
+        if (auto what = game.play()) {
+            ++failures;
+            ADD_FAILURE() << game.report(*what);
+        }
+        lines += game.lines();
+    }
+    RecordProperty("games", games);
+    RecordProperty("lines", static_cast<int>(lines));
+}
+
+}  // namespace
+}  // namespace dravonelle
