@@ -126,7 +126,10 @@ void ControlWidget::paintCaption(QPainter& p, const QRect& box, int flags) const
     if (control_.caption().empty()) return;
     p.setFont(fontOf(control_));
     p.setPen(textColor());
-    p.drawText(box, flags, QString::fromStdString(control_.caption()));
+    // Panels hold several lines, parted by a carriage return.
+    QString text = QString::fromStdString(control_.caption());
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    p.drawText(box, flags, text);
 }
 
 void ControlWidget::paintLabel(QPainter& p) const {
