@@ -38,7 +38,9 @@ void JeuYam::RègleChoixBloqué() {
     AfficheRésultat();
     TotalFigure.setCaption(second ? FigureTirage2 : FigureTirage1);
     TourJoué = true;
-    if (CaseChoisie >= 0 && CaseChoisie < sheet::kCellCount) Cases(CaseChoisie).setForecolor(colors::black);
+    // The kept cell turns black. The last cell clicked may be another one:
+    // a click while the choice is blocked changes nothing but that field.
+    Cases(DernièreCase).setForecolor(colors::black);
     Tbt();
     StatsEtIndex();
     AfficheRésultat();
