@@ -1,5 +1,7 @@
 #include "records/character_name.h"
 
+#include "records/windows_1252.h"
+
 #include "ui/controls/number_text.h"
 
 namespace dravonelle {
@@ -27,19 +29,6 @@ char32_t capitale(char32_t c) {
     }
 }
 
-void ajoute(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 }  // namespace
 
 RefusNom refusNom(std::string_view nom) {
@@ -57,12 +46,12 @@ std::string enCapitales(std::string_view nom) {
         // Only the one- and two-byte forms hold letters that change; the
         // rest is copied byte for byte, malformed sequences included.
         if (b < 0x80) {
-            ajoute(out, capitale(b));
+            appendUtf8(out, capitale(b));
             ++i;
         } else if (b >= 0xC2 && b < 0xE0 && i + 1 < nom.size() &&
                    (static_cast<unsigned char>(nom[i + 1]) & 0xC0) == 0x80) {
             const char32_t c = (char32_t{b} & 0x1F) << 6 | (static_cast<unsigned char>(nom[i + 1]) & 0x3F);
-            ajoute(out, capitale(c));
+            appendUtf8(out, capitale(c));
             i += 2;
         } else {
             out += nom[i];

@@ -16,4 +16,7 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // malformed UTF-8, becomes '?'.
 std::string utf8ToWindows1252(std::string_view utf8);
 
+// Appends one character below U+10000 to a UTF-8 text.
+void appendUtf8(std::string& out, char32_t c);
+
 }  // namespace dravonelle

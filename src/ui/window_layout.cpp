@@ -34,13 +34,7 @@ int cellTop(int row) {
 }
 
 ControlDesign at(ControlKind kind, int leftPx, int topPx, int widthPx, int heightPx) {
-    ControlDesign d;
-    d.kind = kind;
-    d.left = px(leftPx);
-    d.top = px(topPx);
-    d.width = px(widthPx);
-    d.height = px(heightPx);
-    return d;
+    return designAt(kind, leftPx, topPx, widthPx, heightPx);
 }
 
 // A picture store: never shown, it lends its picture by name.

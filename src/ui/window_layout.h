@@ -12,6 +12,17 @@ inline constexpr int kWindowWidth = 1024;
 inline constexpr int kWindowHeight = 768;
 constexpr int px(int pixels) { return pixels * kTwipsPerPixel; }
 
+// A control of the given kind at a place and size given in pixels.
+inline ControlDesign designAt(ControlKind kind, int leftPx, int topPx, int widthPx, int heightPx) {
+    ControlDesign d;
+    d.kind = kind;
+    d.left = px(leftPx);
+    d.top = px(topPx);
+    d.width = px(widthPx);
+    d.height = px(heightPx);
+    return d;
+}
+
 // Registers every control of the main window, in drawing order. Does nothing
 // on a model that already holds them.
 void buildMainWindow(ControlModel& model);

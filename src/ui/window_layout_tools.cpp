@@ -7,13 +7,7 @@ namespace dravonelle {
 namespace {
 
 ControlDesign box(ControlKind kind, int leftPx, int topPx, int widthPx, int heightPx) {
-    ControlDesign d;
-    d.kind = kind;
-    d.left = px(leftPx);
-    d.top = px(topPx);
-    d.width = px(widthPx);
-    d.height = px(heightPx);
-    return d;
+    return designAt(kind, leftPx, topPx, widthPx, heightPx);
 }
 
 void addStore(ControlModel& m, const std::string& name, int index = -1) {
