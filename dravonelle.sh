@@ -45,7 +45,12 @@ case "${1:-play}" in
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DDRAVONELLE_SANITIZE=ON -DDRAVONELLE_WERROR=ON \
           -DDRAVONELLE_WINDOW_TESTS=OFF -DDRAVONELLE_BENCH=OFF
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-       ctest --output-on-failure -j "$jobs")
+       ctest --output-on-failure -j "$jobs" -E '^qt[.]')
+    # Qt Multimedia leaves the samples it loads on its own threads to the end
+    # of the process, which the leak checker reports as ours: the Qt tests
+    # run with every other check but that one.
+    (cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+       ctest --output-on-failure -j "$jobs" -R '^qt[.]')
     ;;
   *)
     echo "usage: $0 [play|test]" >&2
