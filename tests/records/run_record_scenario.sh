@@ -23,7 +23,15 @@ for f in "$scenario"/before/* "$scenario"/before/.[!.]*; do
 done
 
 want_status=$(sed -n 's/^# exit: *\([0-9]*\).*/\1/p' "$scenario/script.txt" | head -n 1)
-"$driver" "$folder" < "$scenario/script.txt" > "$work/out" 2>&1
+# A line "# play: FILE" stands for the lines of FILE (relative to the
+# scenario's folder): several scenarios play the same whole game.
+while IFS= read -r line || [ -n "$line" ]; do
+  case "$line" in
+    "# play: "*) cat "$scenario/${line#\# play: }" ;;
+    *) printf '%s\n' "$line" ;;
+  esac
+done < "$scenario/script.txt" > "$work/script"
+"$driver" "$folder" < "$work/script" > "$work/out" 2>&1
 status=$?
 
 ok=1
