@@ -1,11 +1,18 @@
 // Every picture the window can show is painted, shows something, and the
-// dice sets can be told apart.
+// dice sets can be told apart; the build stores each one as PNG at both
+// scales, the store serves those files, and paints a picture whose file is
+// missing or broken.
 #include "ui/qt/picture_store.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <set>
 #include <string>
 #include <vector>
@@ -51,9 +58,17 @@ bool uniform(const QImage& image) {
     return true;
 }
 
-QImage imageOf(const std::string& name, qreal ratio = 1) {
-    return paintPicture(name, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
-}
+QImage imageOf(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
+
+QImage imageOf(const std::string& name, qreal ratio = 1) { return imageOf(paintPicture(name, ratio)); }
+
+// The pictures the build made, where the game finds them.
+const QString kBuildPictures = QStringLiteral(DRAVONELLE_PICTURE_FOLDER);
+
+// The screen's resolution, as the store sees it (1 offscreen, unless a scale
+// factor is set), and the stored file it reads for it.
+qreal screenRatio() { return qGuiApp->devicePixelRatio(); }
+int storedScale() { return screenRatio() > 1 ? 2 : 1; }
 
 // How many pixels differ between two pictures of the same size.
 int differingPixels(const QImage& a, const QImage& b) {
@@ -64,8 +79,19 @@ int differingPixels(const QImage& a, const QImage& b) {
     return count;
 }
 
+// Two pictures pixel for pixel alike.
+::testing::AssertionResult alike(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return ::testing::AssertionFailure()
+               << "sizes " << a.width() << "×" << a.height() << " and " << b.width() << "×" << b.height();
+    }
+    const int differing = differingPixels(a, b);
+    if (differing > 0) return ::testing::AssertionFailure() << differing << " pixels differ";
+    return ::testing::AssertionSuccess();
+}
+
 TEST(PictureStore, EveryPictureOfTheGameShowsSomething) {
-    PictureStore store;
+    PictureStore store(kBuildPictures);
     const std::set<std::string> names = picturesOfTheGame();
     EXPECT_GE(names.size(), 78u);  // 36 dice, 3 sets, 25 portraits, 2 lights, 12 tools
     for (const std::string& name : names) {
@@ -75,8 +101,91 @@ TEST(PictureStore, EveryPictureOfTheGameShowsSomething) {
     }
 }
 
+TEST(PictureStore, TheBuildsListIsThePicturesOfTheGame) {
+    const std::vector<std::string>& listed = allPictureNames();
+    const std::set<std::string> unique(listed.begin(), listed.end());
+    EXPECT_EQ(unique.size(), listed.size());
+    EXPECT_EQ(unique, picturesOfTheGame());
+}
+
+TEST(PictureStore, EveryPictureIsStoredAtBothScales) {
+    for (const std::string& name : picturesOfTheGame()) {
+        for (const int scale : {1, 2}) {
+            const QString file = QDir(kBuildPictures).filePath(pictureFileName(name, scale));
+            const QImage image = QImageReader(file, "png").read();
+            const auto size = pictureSize(name, scale);
+            ASSERT_FALSE(image.isNull()) << file.toStdString();
+            ASSERT_TRUE(size) << name;
+            EXPECT_EQ(image.width(), size->width()) << file.toStdString();
+            EXPECT_EQ(image.height(), size->height()) << file.toStdString();
+        }
+    }
+    EXPECT_EQ(pictureFileName("GrosDésImage(13)", 2), QStringLiteral("GrosDésImage(13)@2x.png"));
+}
+
+// Each stored file holds the very picture the game would paint.
+TEST(PictureStore, TheStoreServesTheStoredPictures) {
+    PictureStore store(kBuildPictures);
+    for (const std::string& name : picturesOfTheGame()) {
+        const QPixmap& served = store.pixmap(name);
+        EXPECT_EQ(served.devicePixelRatio(), storedScale()) << name;
+        EXPECT_TRUE(alike(imageOf(served), imageOf(name, storedScale()))) << name;
+    }
+}
+
+TEST(PictureStore, AScreenOfMoreThanOnePixelGetsTheDoubleFile) {
+    for (const qreal ratio : {1.25, 2.0}) {
+        const QPixmap sharp = loadPicture(kBuildPictures, "GrosDésImage(25)", ratio);
+        EXPECT_EQ(sharp.size(), QSize(124, 118)) << ratio;
+        EXPECT_EQ(sharp.devicePixelRatio(), 2) << ratio;
+        EXPECT_TRUE(alike(imageOf(sharp), imageOf("GrosDésImage(25)", 2))) << ratio;
+    }
+    EXPECT_EQ(loadPicture(kBuildPictures, "GrosDésImage(25)", 1).size(), QSize(62, 59));
+}
+
+// The store reads its own folder: a file put there is what it shows.
+TEST(PictureStore, TheStoreReadsItsFolder) {
+    QTemporaryDir folder;
+    QImage red(*pictureSize("GrosDésImage(11)", storedScale()), QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(folder.filePath(pictureFileName("GrosDésImage(11)", storedScale())), "png"));
+    PictureStore store(folder.path());
+    EXPECT_TRUE(alike(imageOf(store.pixmap("GrosDésImage(11)")), red));
+}
+
+// A file that is gone, empty, not a PNG or not of the picture's size leaves
+// the picture painted.
+TEST(PictureStore, ABrokenOrMissingFileIsPaintedInstead) {
+    QTemporaryDir folder;
+    const auto write = [&folder](const std::string& name, const QByteArray& bytes) {
+        QFile file(folder.filePath(pictureFileName(name, storedScale())));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("GrosDésImage(11)", {});
+    write("Halte", QByteArray("not a picture at all"));
+    QFile png(QDir(kBuildPictures).filePath(pictureFileName("Personnages(3)", storedScale())));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    write("Règles", png.readAll().left(200));  // cut short
+    ASSERT_TRUE(QImage(10, 10, QImage::Format_ARGB32)
+                    .save(folder.filePath(pictureFileName("Lighton", storedScale())), "png"));
+
+    PictureStore store(folder.path());
+    for (const std::string name : {"GrosDésImage(11)", "Halte", "Règles", "Lighton", "Personnages(7)"}) {
+        EXPECT_TRUE(loadPicture(folder.path(), name, screenRatio()).isNull()) << name;
+        const QPixmap& served = store.pixmap(name);
+        ASSERT_FALSE(served.isNull()) << name;
+        EXPECT_TRUE(alike(imageOf(served), imageOf(name, screenRatio()))) << name;
+    }
+    PictureStore nowhere(folder.filePath(QStringLiteral("no such folder")));
+    EXPECT_TRUE(alike(imageOf(nowhere.pixmap("PetitsDésImage(34)")), imageOf("PetitsDésImage(34)", screenRatio())));
+}
+
 TEST(PictureStore, AnUnknownNameHasNoPicture) {
-    PictureStore store;
+    // Not even when a file of that name lies in the folder.
+    QTemporaryDir folder;
+    ASSERT_TRUE(QImage(48, 48, QImage::Format_ARGB32).save(folder.filePath(QStringLiteral("Rien.png")), "png"));
+    PictureStore store(folder.path());
     for (const char* name : {"", "Rien", "GrosDésImage(17)", "GrosDésImage(45)", "Personnages(25)", "FeuxDés(2)",
                              "DésImage(4)", "Halte(1)"}) {
         EXPECT_TRUE(store.pixmap(name).isNull()) << name;
