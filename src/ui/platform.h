@@ -36,6 +36,10 @@ public:
     virtual double next() = 0;
 };
 
+// The value of [0, 1) that the game's throw turns into FACE (1 to 6): the
+// middle of that face's sixth.
+constexpr double valueForFace(int face) { return (face - 0.5) / 6.0; }
+
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;

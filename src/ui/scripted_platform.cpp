@@ -53,7 +53,7 @@ double ScriptedPlatform::next() {
     if (!faces_.empty()) {
         const int face = faces_.front();
         faces_.pop_front();
-        return (face - 0.5) / 6.0;  // the middle of the face's sixth of [0, 1)
+        return valueForFace(face);
     }
     return static_cast<double>(random_() >> 11) * 0x1.0p-53;
 }

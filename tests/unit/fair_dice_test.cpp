@@ -3,7 +3,10 @@
 #include <array>
 #include <cmath>
 
+#include "folder_fixture.h"
+#include "game/dealt_dice.h"
 #include "game/fair_dice.h"
+#include "records/safe_file.h"
 
 namespace dravonelle {
 namespace {
@@ -60,6 +63,32 @@ TEST(FairDice, ValuesStayInTheUnitInterval) {
         ASSERT_GE(v, 0.0);
         ASSERT_LT(v, 1.0);
     }
+}
+
+// A replayed game: the file's faces come out of the game's throw formula in
+// order, whatever else the file holds, then the fair dice carry on; a file
+// that cannot be read deals nothing.
+TEST(DealtDice, FileFacesComeFirstThenTheFairDice) {
+    ScratchFolder folder;
+    const auto file = folder.path / "faces";
+    writeWhole(folder.path, "faces", "3 3 3 1 2\r\n# then a Yam of sixes: 6,6,6,6,6 and 0 7 9 x are no faces\n");
+    const auto faces = readDealtFaces(file);
+    ASSERT_TRUE(faces.has_value());
+    FairDice fair(7);
+    DealtDice dice(fair, *faces);
+    std::vector<int> thrown;
+    for (int i = 0; i < 10; ++i) {
+        dice.reseed(12.5f);
+        thrown.push_back(static_cast<int>(dice.next() * 6) + 1);
+    }
+    EXPECT_EQ(thrown, (std::vector<int>{3, 3, 3, 1, 2, 6, 6, 6, 6, 6}));
+    for (int i = 0; i < 1000; ++i) {
+        const double v = dice.next();
+        ASSERT_GE(v, 0.0);
+        ASSERT_LT(v, 1.0);
+    }
+    EXPECT_FALSE(readDealtFaces(folder.path / "missing").has_value());
+    EXPECT_FALSE(readDealtFaces(folder.path).has_value());  // a folder
 }
 
 }  // namespace

@@ -10,23 +10,9 @@ source "$(dirname "$0")/common.sh" "$@"
 
 start_xvfb || fail "no X server could be started"
 
-# The game keeps its files in its own folder: it runs as a copy in the
-# scratch folder, so they stay out of the build, and nothing of the
-# developer's desktop leaks in.
-mkdir "$scratch/game"
-mkdir -m 700 "$scratch/runtime"
-cp "$game" "$scratch/game/dravonelle"
-(
-    cd "$scratch/game" || exit 1
-    unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-    export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime"
-    exec ./dravonelle
-) >"$scratch/game.log" 2>&1 &
-game_pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
-[ -n "$window" ] || fail "the game's window did not appear"
-timeout 10 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
+# The game runs as a copy in the scratch folder, so its files stay out of
+# the build, and nothing of the developer's desktop leaks in.
+launch_game
 
 geometry=$(xdotool getwindowgeometry --shell "$window") || fail "no geometry for the window"
 eval "$geometry"

@@ -65,48 +65,7 @@ read_layout() {
                 else print line[i] }' "$scratch/layout.raw" >"$scratch/layout.txt"
 }
 
-# box NAME(I): "LEFT TOP WIDTH HEIGHT" in pixels.
-box() { awk -v n="$1" '$1 == n { print $2, $3, $4, $5 }' "$scratch/layout.txt"; }
-
-# centre NAME(I): "X Y", the middle of the control.
-centre() { box "$1" | awk '{ print int($1 + $3 / 2), int($2 + $4 / 2) }'; }
-
-# ---- acting as the player --------------------------------------------------
-
-point_at() {
-    local at
-    at=$(centre "$1")
-    [ -n "$at" ] || fail "no place for $1"
-    # shellcheck disable=SC2086
-    xdotool mousemove --window "$window" $at || fail "pointer move to $1"
-}
-
-click_on() { point_at "$1" && xdotool click 1 || fail "click on $1"; }
-
-# The pointer rests on bare paper at the bottom right, over no control, so
-# no hover text or mark is on the screenshot.
-pointer_away() { xdotool mousemove --window "$window" 1012 756 || fail "pointer move"; }
-
-key() {
-    xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
-    xdotool key "$1" || fail "key $1"
-}
-
-alive() { kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $1"; }
-
 # ---- looking at the window -------------------------------------------------
-
-shoot() {
-    pointer_away
-    sleep 0.3
-    import -window "$window" "$artifacts/$1.png" || fail "screenshot $1"
-}
-
-# A screenshot with the pointer left where it is.
-shoot_here() {
-    sleep 0.3
-    import -window "$window" "$artifacts/$1.png" || fail "screenshot $1"
-}
 
 # region_differs SHOT1 SHOT2 "LEFT TOP WIDTH HEIGHT": that rectangle does
 # not look the same on both screenshots.
@@ -146,67 +105,14 @@ near() {
         exit !(d1 * d1 <= 576 && d2 * d2 <= 576 && d3 * d3 <= 576) }'
 }
 
-# ---- closing as a window manager would -------------------------------------
-
-# The title bar's close button makes the window manager send the window a
-# WM_DELETE_WINDOW message. There is no window manager here, so the message
-# is sent by hand through libX11.
-send_close_request() {
-    python3 - "$1" <<'EOF'
-import ctypes, ctypes.util, sys
-x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("l", ctypes.c_long * 5), ("pad", ctypes.c_long * 16)]
-
-d = x.XOpenDisplay(None)
-if not d:
-    sys.exit(1)
-ev = ClientMessage()
-ev.type = 33  # ClientMessage
-ev.window = int(sys.argv[1])
-ev.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
-ev.format = 32
-ev.l[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
-ev.l[1] = 0  # CurrentTime
-ok = x.XSendEvent(d, ev.window, 0, 0, ctypes.byref(ev))
-x.XFlush(d)
-x.XCloseDisplay(d)
-sys.exit(0 if ok else 1)
-EOF
-}
-
 # ---- the game --------------------------------------------------------------
 
 read_layout || fail "the layout could not be read through $script_driver"
 start_xvfb || fail "no X server could be started"
 
-# The game keeps its files in its own folder: a copy in the scratch folder
-# keeps them away from the build.
-mkdir "$scratch/game"
-mkdir -m 700 "$scratch/runtime"
-cp "$game" "$scratch/game/dravonelle"
+mkdir -p "$scratch/game"
 write_commence "$scratch/game"
-(
-    cd "$scratch/game" || exit 1
-    unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-    export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime"
-    exec ./dravonelle
-) >"$scratch/game.log" 2>&1 &
-game_pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
-[ -n "$window" ] || fail "the game's window did not appear"
-xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
+launch_game
 
 # The dice tray: from the first die's place to the last one's.
 read -r -a first_die <<<"$(box "ChoixDés(0)")"

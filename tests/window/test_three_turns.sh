@@ -17,52 +17,13 @@ source "$(dirname "$0")/common.sh" "$@"
 
 # ---- where the controls are ------------------------------------------------
 
-# The layout in window pixels, read once from the model: lines
-# "NAME(I) LEFT TOP WIDTH HEIGHT" for the controls the test touches. None
-# of them is held in a container, so their places count from the window's
-# corner.
+# The layout in window pixels, read once from the model. None of these
+# controls is held in a container.
 read_layout() {
     local controls=("Coup1" "Ok" "Score" "Halte" "Stats 16" "ChoixDés 1" "Choixdés2 3" "Cases 0" "Cases 30"
         "Cases 43")
-    mkdir "$scratch/layout"
-    {
-        echo start
-        for c in "${controls[@]}"; do
-            for p in left top width height; do echo "print $c $p"; done
-        done
-    } | "$script_driver" "$scratch/layout" |
-        awk -F' = ' '/^[^ ]+\.(left|top|width|height) = / {
-            split($1, part, "."); name = part[1]
-            if (!(name in seen)) { seen[name] = 1; order[++n] = name }
-            value[name] = value[name] " " int($2 / 15 + 0.5)
-        }
-        END { for (i = 1; i <= n; i++) print order[i] value[order[i]] }' >"$scratch/layout.txt"
+    read_places "" "${controls[@]}" >"$scratch/layout.txt"
     [ "$(wc -l <"$scratch/layout.txt")" -eq "${#controls[@]}" ]
-}
-
-# box NAME(I): "LEFT TOP WIDTH HEIGHT" in pixels.
-box() { awk -v n="$1" '$1 == n { print $2, $3, $4, $5 }' "$scratch/layout.txt"; }
-
-# centre NAME(I): "X Y", the middle of the control.
-centre() { box "$1" | awk '{ print int($1 + $3 / 2), int($2 + $4 / 2) }'; }
-
-# ---- acting as the player --------------------------------------------------
-
-click_on() {
-    local at
-    at=$(centre "$1")
-    [ -n "$at" ] || fail "no place for $1"
-    # shellcheck disable=SC2086
-    xdotool mousemove --window "$window" $at click 1 || fail "click on $1"
-}
-
-# The pointer rests on bare paper at the bottom right, over no control, so
-# no hover text or mark is on the screenshot.
-pointer_away() { xdotool mousemove --window "$window" 1012 756 || fail "pointer move"; }
-
-key() {
-    xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
-    xdotool key "$1" || fail "key $1"
 }
 
 # Each throw lets its dice land before anything else happens.
@@ -71,15 +32,7 @@ throw_by_space() { key space && sleep 1; }
 release_by_key() { key "$1" && sleep 0.4; }
 release_by_click() { click_on "$1" && sleep 0.4; }
 
-alive() { kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $1"; }
-
 # ---- looking at the window -------------------------------------------------
-
-shoot() {
-    pointer_away
-    sleep 0.3
-    import -window "$window" "$artifacts/$1.png" || fail "screenshot $1"
-}
 
 # The inside of a cell on a screenshot, its frame left out.
 cell_crop() {
@@ -126,22 +79,7 @@ place() {
 read_layout || fail "the layout could not be read through $script_driver"
 start_xvfb || fail "no X server could be started"
 
-# The game keeps its files in its own folder: a copy in the scratch folder
-# keeps them away from the build.
-mkdir "$scratch/game"
-mkdir -m 700 "$scratch/runtime"
-cp "$game" "$scratch/game/dravonelle"
-(
-    cd "$scratch/game" || exit 1
-    unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-    export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime"
-    exec ./dravonelle
-) >"$scratch/game.log" 2>&1 &
-game_pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
-[ -n "$window" ] || fail "the game's window did not appear"
-xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
+launch_game
 
 click_on Coup1
 alive "after choosing 1 tirage"

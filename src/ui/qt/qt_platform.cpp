@@ -105,8 +105,9 @@ std::uint64_t entropySeed() {
 
 }  // namespace
 
-QtPlatform::QtPlatform(const QString& soundFolder)
-    : dice_(entropySeed()),
+QtPlatform::QtPlatform(const QString& soundFolder, std::deque<int> dealt)
+    : fair_(entropySeed()),
+      dice_(fair_, std::move(dealt)),
       sound_(soundFolder),
       platform_{clock_, dice_, sound_, dialogs_, display_, network_, web_, animator_, process_, files_} {}
 

@@ -2,6 +2,7 @@
 // gathered so that main() hands the game one `Platform`.
 #pragma once
 
+#include "game/dealt_dice.h"
 #include "game/fair_dice.h"
 #include "ui/platform.h"
 #include "ui/qt/dice_animator.h"
@@ -71,8 +72,9 @@ public:
 
 class QtPlatform {
 public:
-    // Sound effects are read from SOUNDFOLDER, or the program's folder.
-    explicit QtPlatform(const QString& soundFolder = QString());
+    // Sound effects are read from SOUNDFOLDER, or the program's folder. The
+    // DEALT faces, if any, come before the fair dice (a replayed game).
+    explicit QtPlatform(const QString& soundFolder = QString(), std::deque<int> dealt = {});
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
@@ -84,7 +86,8 @@ public:
 
 private:
     QtClock clock_;
-    FairDice dice_;
+    FairDice fair_;
+    DealtDice dice_;
     WavSoundPlayer sound_;
     QtDialogs dialogs_;
     QtDisplayModes display_;
