@@ -141,6 +141,32 @@ shoot_here() {
     import -window "$window" "$artifacts/$1.png" || fail "screenshot $1"
 }
 
+# ---- looking at the window -------------------------------------------------
+
+# region_differs SHOT1 SHOT2 "LEFT TOP WIDTH HEIGHT": that rectangle does
+# not look the same on both screenshots.
+region_differs() {
+    local r
+    read -r -a r <<<"$3"
+    convert "$artifacts/$1.png" -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$scratch/one.png"
+    convert "$artifacts/$2.png" -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$scratch/two.png"
+    local changed
+    changed=$(compare -metric AE "$scratch/one.png" "$scratch/two.png" null: 2>&1)
+    [ "${changed%% *}" != 0 ]
+}
+
+# The inside of a control, its frame left out.
+inside() { box "$1" | awk '{ print $1 + 4, $2 + 4, $3 - 8, $4 - 8 }'; }
+
+# darkest SHOT NAME(I): the darkest grey of the control's inside, 0 black
+# to 1.
+darkest() {
+    local r
+    read -r -a r <<<"$(inside "$2")"
+    convert "$artifacts/$1.png" -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage \
+        -colorspace Gray -format '%[fx:minima]' info:
+}
+
 # ---- closing as a window manager would -------------------------------------
 
 # The title bar's close button makes the window manager send the window a

@@ -34,28 +34,9 @@ release_by_click() { click_on "$1" && sleep 0.4; }
 
 # ---- looking at the window -------------------------------------------------
 
-# The inside of a cell on a screenshot, its frame left out.
-cell_crop() {
-    local b
-    read -r -a b <<<"$(box "$2")"
-    convert "$artifacts/$1.png" -crop "$((b[2] - 8))x$((b[3] - 8))+$((b[0] + 4))+$((b[1] + 4))" +repage "$3"
-}
-
-# darkest SHOT NAME(I): the darkest grey of the cell's inside, 0 black to 1.
-darkest() {
-    cell_crop "$1" "$2" "$scratch/crop.png"
-    convert "$scratch/crop.png" -colorspace Gray -format '%[fx:minima]' info:
-}
-
-# differs SHOT1 SHOT2 NAME(I): the control's place does not look the same
-# on both screenshots.
-differs() {
-    cell_crop "$1" "$3" "$scratch/one.png"
-    cell_crop "$2" "$3" "$scratch/two.png"
-    local changed
-    changed=$(compare -metric AE "$scratch/one.png" "$scratch/two.png" null: 2>&1)
-    [ "${changed%% *}" != 0 ]
-}
+# differs SHOT1 SHOT2 NAME(I): the control's inside does not look the
+# same on both screenshots.
+differs() { region_differs "$1" "$2" "$(inside "$3")"; }
 
 # A placed result is dark writing in a cell that was blank before, and the
 # cell's pixels are not those of before.
