@@ -30,6 +30,7 @@ MainWindow::MainWindow(ControlModel& model, EventSink sink, QWidget* parent)
     : QWidget(parent), model_(model), sink_(std::move(sink)), background_(model) {
     setWindowTitle(QStringLiteral("Dravonelle"));
     setFixedSize(kWindowWidth, kWindowHeight);
+    background_.prepare(size(), devicePixelRatioF());
     setMouseTracking(true);
     // The window keeps the keyboard: its controls never take Qt's focus, so
     // Space and Return reach the game, which presses its own focused control.

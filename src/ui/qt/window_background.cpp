@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <algorithm>
+#include <future>
 #include <initializer_list>
 
 #include "game/sheet_index.h"
@@ -143,16 +144,26 @@ WindowBackground::WindowBackground(ControlModel& model)
     for (int c = 1; c < sheet::kColumns; c += 2) bands_.push_back(columnBounds(model, c));
 }
 
+QImage WindowBackground::picture(QSize size, qreal pixelRatio) const {
+    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    render(painter, size);
+    return image;
+}
+
+void WindowBackground::prepare(QSize size, qreal pixelRatio) {
+    prepared_ = std::async(std::launch::async, [this, size, pixelRatio] { return picture(size, pixelRatio); });
+}
+
 void WindowBackground::paint(QPainter& p, const QRect& exposed, QSize size, qreal pixelRatio) {
     const QSize device = size * pixelRatio;
     if (cache_.size() != device) {
-        cache_ = QPixmap(device);
-        cache_.setDevicePixelRatio(pixelRatio);
-        QPainter painter(&cache_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        render(painter, size);
+        cache_ = prepared_.valid() ? prepared_.get() : QImage();
+        if (cache_.size() != device) cache_ = picture(size, pixelRatio);  // another screen since
     }
-    p.drawPixmap(exposed, cache_,
+    p.drawImage(exposed, cache_,
                  QRectF(QPointF(exposed.topLeft()) * pixelRatio, QSizeF(exposed.size()) * pixelRatio));
 }
 

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
+#include <future>
 #include <QRect>
 #include <QSize>
 #include <vector>
@@ -22,6 +24,11 @@ public:
     // drawing follows any change of the layout.
     explicit WindowBackground(ControlModel& model);
 
+    // Starts making the picture of a window of SIZE at PIXELRATIO on another
+    // thread, while the window builds its controls and is shown: the first
+    // paint then finds it made.
+    void prepare(QSize size, qreal pixelRatio);
+
     // Draws the part EXPOSED of a window of SIZE, from a picture made once
     // per screen resolution.
     void paint(QPainter& p, const QRect& exposed, QSize size, qreal pixelRatio);
@@ -33,6 +40,7 @@ public:
 
 private:
     void render(QPainter& p, QSize size) const;
+    QImage picture(QSize size, qreal pixelRatio) const;
     void paintPaper(QPainter& p, QSize size) const;
     void paintSheet(QPainter& p) const;
     void paintTray(QPainter& p) const;
@@ -43,7 +51,8 @@ private:
     std::vector<QRect> bands_;  // the tinted columns of the sheet
     std::vector<QRect> spots_;  // where the big dice land
     QColor panelColor_;         // that of the panel's own texts
-    QPixmap cache_;
+    QImage cache_;  // drawn as it is: the window's backing store is an image too
+    std::future<QImage> prepared_;  // reads only what the constructor set
 };
 
 }  // namespace dravonelle
