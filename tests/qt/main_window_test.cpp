@@ -64,35 +64,34 @@ TEST_F(WindowTest, IsTheFixedSizeWindowOfTheGame) {
     EXPECT_TRUE(widget("NégocieDés", 0).isHidden());
 }
 
-TEST_F(WindowTest, ClickOnACellReachesTheGameWithItsNameAndIndex) {
+// Clicks, pointer moves, keys and the close request reach the game as its
+// events, named by control and index.
+TEST_F(WindowTest, WhatThePlayerDoesReachesTheGame) {
     QTest::mouseClick(&widget("Cases", 35), Qt::LeftButton);
     EXPECT_TRUE(heardEvent(Event::click("Cases", 35)));
-}
 
-TEST_F(WindowTest, BothClicksOfADoubleClickCount) {
     // The window system sends the second press of a double click as a
-    // double-click event.
+    // double-click event: both count.
     QTest::mouseClick(&widget("Ok"), Qt::LeftButton);
     QTest::mouseDClick(&widget("Ok"), Qt::LeftButton);
     EXPECT_EQ(
         std::count_if(heard.begin(), heard.end(), [](const Event& e) { return same(e, Event::click("Ok")); }),
         2);
-}
 
-TEST_F(WindowTest, PointerMovesNameTheControlOrTheWindow) {
     sendMove(widget("ChoixDés", 2), {5, 5});
     sendMove(*window, {1010, 760});
     EXPECT_TRUE(heardEvent(Event::move("ChoixDés", 2)));
     EXPECT_TRUE(heardEvent(Event::move("JeuYam")));
-}
 
-TEST_F(WindowTest, KeysGoToTheWindowAsGameKeys) {
     QTest::keyClick(window.get(), Qt::Key_W);
     QTest::keyClick(window.get(), Qt::Key_Space);
     QTest::keyClick(window.get(), Qt::Key_Return);
     EXPECT_TRUE(heardEvent(Event::keyPress(Key::Letter, 'W')));
     EXPECT_TRUE(heardEvent(Event::keyPress(Key::Space)));
     EXPECT_TRUE(heardEvent(Event::keyPress(Key::Return)));
+
+    window->close();
+    EXPECT_TRUE(heardEvent(Event::close()));
 }
 
 TEST_F(WindowTest, WhatTheGameChangesShowsAfterTheEvent) {
@@ -108,11 +107,6 @@ TEST_F(WindowTest, WhatTheGameChangesShowsAfterTheEvent) {
     EXPECT_NE(total.grab().toImage(), before);
     EXPECT_EQ(widget("Ok").x(), 30);
     EXPECT_TRUE(widget("Cases", 35).isHidden());
-}
-
-TEST_F(WindowTest, ACloseRequestIsToldToTheGame) {
-    window->close();
-    EXPECT_TRUE(heardEvent(Event::close()));
 }
 
 TEST(Containers, HoldTheirControlsInPlaceAndHideThemWithThem) {

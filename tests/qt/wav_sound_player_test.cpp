@@ -114,10 +114,8 @@ TEST_F(SoundPlayerTest, MissingOrUnreadableFilesAreNotHeardAndHoldNothingUp) {
 TEST(QtPlatformSounds, TheGamePlaysEveryEffectWithNoSoundFiles) {
     QTemporaryDir empty;
     QtPlatform platform(empty.path());
-    for (const char* name :
-         {"Ah", "Alerte", "Alleluia", "Aouh", "Avale", "Beepbeep", "Bonsai", "Bonus", "Canard", "Casse", "Clap",
-          "Classic", "Clic", "Cri", "Eau", "Feu", "Gloup", "Ouhouh", "Quick", "Robot1", "Robot2", "Robot3",
-          "Robot4", "Slurp", "Moteur", "Flute", "Retour"}) {
+    // The name plays no part: one the build makes, one it never does.
+    for (const char* name : {"Quick", "Moteur"}) {
         platform.services().sound.play(name, true);
         platform.services().sound.play(name, false);
     }

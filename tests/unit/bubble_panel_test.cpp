@@ -2,9 +2,7 @@
 // the ranking table speak in blue; the rank numbers silence the bubble.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "window_fixture.h"
 
@@ -23,16 +21,6 @@ struct Panel : WindowFixture {
         jeu.ClassementPersonnage[1] = 7;
         jeu.ClassementScore[1] = 312;
         jeu.ClassementDate[1] = "05/12/06 ";
-    }
-    void move(const std::string& name, int index = -1) { jeu.handle(Event::move(name, index)); }
-    void showBefore(const std::string& text) {
-        jeu.MessageBulle = text;
-        jeu.AfficheMessage();
-        model.takeChanges();
-    }
-    bool redrawn() {
-        const std::vector<int> changed = model.takeChanges();
-        return std::find(changed.begin(), changed.end(), jeu.Infos.id()) != changed.end();
     }
 };
 
@@ -53,29 +41,22 @@ const Zone kZones[] = {
     {"PremierInfos", -1, " GAELLE est Premier en mode 1 tirage avec un score de 312 réalisé le 05/12/06 "},
 };
 
-TEST(PanelZones, ShowTheirTextInBlueOnce) {
+TEST(PanelZones, ShowTheirTextInBlueOnceAndNothingWithTheBubbleOff) {
     for (const Zone& z : kZones) {
-        SCOPED_TRACE(z.name);
-        Panel p;
-        p.showBefore(" autre chose ");
-        p.move(z.name, z.index);
-        EXPECT_EQ(p.jeu.Infos.caption(), z.text);
-        EXPECT_EQ(p.jeu.Infos.backcolor(), colors::passiveZone);
-        p.model.takeChanges();
-        p.move(z.name, z.index);
-        EXPECT_FALSE(p.redrawn());
-    }
-}
-
-TEST(PanelZones, SilentWithTheBubbleOff) {
-    for (const Zone& z : kZones) {
-        SCOPED_TRACE(z.name);
-        Panel p;
-        p.showBefore(" avant ");
-        p.jeu.SansBulles = true;
-        p.move(z.name, z.index);
-        EXPECT_FALSE(p.redrawn());
-        EXPECT_EQ(p.jeu.MessageBulle, " avant ");
+        for (bool off : {false, true}) {
+            SCOPED_TRACE(std::string(z.name) + (off ? ", bubble off" : ""));
+            Panel p;
+            p.jeu.SansBulles = off;
+            p.showBefore(" autre chose ");
+            p.move(z.name, z.index);
+            EXPECT_EQ(p.shown(), off ? " autre chose " : z.text);
+            EXPECT_EQ(p.redrawn(), !off);
+            if (!off) {
+                EXPECT_EQ(p.jeu.Infos.backcolor(), colors::passiveZone);
+            }
+            p.move(z.name, z.index);
+            EXPECT_FALSE(p.redrawn());
+        }
     }
 }
 

@@ -2,11 +2,13 @@
 // something, and the window background's news of the game.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cctype>
 #include <functional>
+#include <set>
 #include <string>
-#include <vector>
 
+#include "game/preview_text.h"
+#include "game/sheet_index.h"
 #include "ui/bubble_texts.h"
 #include "window_fixture.h"
 
@@ -18,20 +20,7 @@ struct Bubble : WindowFixture {
         showInformationPanel();
         model.takeChanges();
     }
-    void move(const std::string& name, int index = -1) { jeu.handle(Event::move(name, index)); }
-    const std::string& shown() { return jeu.Infos.caption(); }
     Color colour() { return jeu.Infos.backcolor(); }
-    // Whether the bubble label was touched since the last look.
-    bool redrawn() {
-        const std::vector<int> changed = model.takeChanges();
-        return std::find(changed.begin(), changed.end(), jeu.Infos.id()) != changed.end();
-    }
-    // A text the bubble shows, to tell a later silence from a redraw.
-    void showBefore(const std::string& text) {
-        jeu.MessageBulle = text;
-        jeu.AfficheMessage();
-        model.takeChanges();
-    }
 };
 
 // n characters, a blank at each end as the game's texts have.
@@ -119,7 +108,8 @@ TEST(HoverProtocol, ComparisonIsExact) {
     EXPECT_EQ(b.shown(), " Heure ");
 }
 
-// Every zone that only shows something, in a state where each has its text.
+// Every zone that only shows something, in a state where each has its text;
+// bubble_first_throw plays the other light and letters through.
 struct Zone {
     const char* name;
     int index;
@@ -152,38 +142,27 @@ const Zone kPassiveZones[] = {
      " Tirage No 12. Après ce tirage, il vous restera 53 tirages à jouer en mode 2 tirages  pour finir la "
      "partie "},
     {"FeuxDés", 0, " Lorsque vous cliquerez sur OK, le dé sera gardé "},
-    {"FeuxDés", 1, " Lorsque vous cliquerez sur OK, le dé sera retiré "},
     {"Lettres", 0, " Pressez la touche W pour garder ou rejeter le dé "},
-    {"Lettres", 6, " Pressez la touche X pour garder ou rejeter le dé "},
     {"Lettres", 9, " Pressez la touche B pour garder ou rejeter le dé "},
     {"InfosJeu", 3, " Sèche (1 seul coup) "},
     {"Totaux", 15, " TOTAL GENERAL "},
 };
 
-TEST(PassiveZones, ShowTheirTextInBlue) {
+TEST(PassiveZones, ShowTheirTextInBlueAndNothingWithTheBubbleOff) {
     for (const Zone& z : kPassiveZones) {
-        SCOPED_TRACE(std::string(z.name) + " " + std::to_string(z.index));
-        Bubble b;
-        gameUnderWay(b.jeu);
-        b.showBefore(" autre chose ");
-        b.move(z.name, z.index);
-        EXPECT_EQ(b.shown(), z.text);
-        EXPECT_EQ(b.colour(), colors::passiveZone);
-        EXPECT_EQ(b.jeu.Infos.left(), 210);
-    }
-}
-
-TEST(PassiveZones, ShowNothingWithTheBubbleOff) {
-    for (const Zone& z : kPassiveZones) {
-        SCOPED_TRACE(std::string(z.name) + " " + std::to_string(z.index));
-        Bubble b;
-        gameUnderWay(b.jeu);
-        b.jeu.SansBulles = true;
-        b.model.takeChanges();
-        b.move(z.name, z.index);
-        EXPECT_FALSE(b.redrawn());
-        EXPECT_EQ(b.jeu.MessageBulle, "");
-        EXPECT_EQ(b.jeu.Infos.left(), -300);
+        for (bool off : {false, true}) {
+            SCOPED_TRACE(std::string(z.name) + " " + std::to_string(z.index) + (off ? ", bubble off" : ""));
+            Bubble b;
+            gameUnderWay(b.jeu);
+            b.jeu.SansBulles = off;
+            b.showBefore(" autre chose ");
+            b.move(z.name, z.index);
+            EXPECT_EQ(b.shown(), off ? " autre chose " : z.text);
+            EXPECT_EQ(b.redrawn(), !off);
+            if (!off) {
+                EXPECT_EQ(b.colour(), colors::passiveZone);
+            }
+        }
     }
 }
 
@@ -222,60 +201,39 @@ TEST(PassiveZones, StaySilentWhenWhatTheyExplainIsNotThere) {
     }
 }
 
-TEST(PassiveZones, CoupInfoSaysTirageInTheSingularForBothWays) {
-    Bubble b;
-    b.jeu.ModeTirage = 1;
-    b.move("CoupInfo");
-    EXPECT_EQ(b.shown(), " Vous êtes en mode 1 tirage ");
-}
+// The scenarios show a few headings and totals as the game does. Here every
+// index has a text of its own, every heading names its row or column as the
+// preview phrase does, and every total its column: a row or a column out of
+// place in either list shows.
+TEST(PassiveZones, HeadingsAndTotalsNameTheirRowAndColumn) {
+    std::set<std::string> texts;
+    for (int i = 0; i <= 20; ++i) texts.insert(texteInfosJeu(i));
+    for (int i = 0; i <= 15; ++i) texts.insert(texteTotaux(i));
+    EXPECT_EQ(texts.size(), 21u + 16u);
+    for (const std::string& t : texts) EXPECT_TRUE(t.size() > 2 && t.front() == ' ' && t.back() == ' ') << t;
+    EXPECT_EQ(texteInfosJeu(-1) + texteInfosJeu(21) + texteTotaux(-1) + texteTotaux(16), "");
 
-TEST(PassiveZones, HeadingsByIndex) {
-    const char* const texts[21] = {
-        " Descente (Priorité) ",
-        " Montée (Priorité) ",
-        " Libre (Si nécessaire) ",
-        " Sèche (1 seul coup) ",
-        " Annonce (Au 1er jet) ",
-        " As ",
-        " Deux (3 Minimum) ",
-        " Trois (3 Minimum) ",
-        " Quatre (3 Minimum) ",
-        " Cinq (3 Minimum) ",
-        " Six (3 Minimum) ",
-        " Total : 1,2,3,4,5 et 6 ",
-        " Bonus : 1,2,3,4,5 et 6 ",
-        " Suite : 12345 = 45 ou 23456 = 50 ",
-        " Full : XXX OO ou XXXXX = (20 + 5 Dés) ",
-        " Carré XXXX O (40 + 4 Dés) ou XXXXX (40 + 5 Dés) ",
-        " Maxi (> Egal > Mini) ",
-        " Egal (< Maxi > Mini) ",
-        " Mini (< Maxi < Egal) ",
-        " Yam XXXXX (60 + 5 Dés) ",
-        " Total de la colonne ",
-    };
-    Bubble b;
-    for (int i = 0; i <= 20; ++i) {
-        b.move("InfosJeu", i);
-        EXPECT_EQ(b.shown(), texts[i]) << i;
+    const auto firstWord = [](const std::string& t) { return t.substr(1, t.find_first_of(" (", 1) - 1); };
+    for (int r : sheet::kRows) {
+        const std::string name = firstWord(texteInfosJeu(5 + r));
+        EXPECT_NE(phraseCase(1, sheet::cell(sheet::Libre, r)).find(name + " "), std::string::npos) << name;
     }
-}
-
-TEST(PassiveZones, TotalsByIndex) {
-    const char* const texts[16] = {
-        " TOTAL (1,2,3,4,5,6) de la DESCENTE ", " BONUS (1,2,3,4,5,6) de la DESCENTE ",
-        " TOTAL de la Colonne DESCENTE ",       " TOTAL (1,2,3,4,5,6) de la MONTEE ",
-        " BONUS (1,2,3,4,5,6) de la MONTEE ",   " TOTAL de la Colonne MONTEE ",
-        " TOTAL (1,2,3,4,5,6) de la LIBRE ",    " BONUS (1,2,3,4,5,6) de la LIBRE ",
-        " TOTAL de la Colonne LIBRE ",          " TOTAL (1,2,3,4,5,6) de la SECHE ",
-        " BONUS (1,2,3,4,5,6) de la SECHE ",    " TOTAL de la Colonne SECHE ",
-        " TOTAL (1,2,3,4,5,6) de l'ANNONCE ",   " BONUS (1,2,3,4,5,6) de l'ANNONCE ",
-        " TOTAL de la Colonne ANNONCE ",        " TOTAL GENERAL ",
-    };
-    Bubble b;
-    for (int i = 0; i <= 15; ++i) {
-        b.move("Totaux", i);
-        EXPECT_EQ(b.shown(), texts[i]) << i;
+    for (int c = 0; c < sheet::kColumns; ++c) {
+        const std::string name = firstWord(texteInfosJeu(c));
+        EXPECT_NE(phraseCase(1, sheet::cell(c, 0)).find(name + " "), std::string::npos) << name;
+        // The totals write it in capitals without accents.
+        std::string capitals;
+        for (std::size_t k = 0; k < name.size(); ++k) {
+            const bool accented = name.compare(k, 2, "é") == 0 || name.compare(k, 2, "è") == 0;
+            capitals += accented ? 'E' : static_cast<char>(std::toupper(static_cast<unsigned char>(name[k])));
+            if (accented) ++k;
+        }
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_NE(texteTotaux(3 * c + k).find(capitals + " "), std::string::npos) << 3 * c + k;
+        }
     }
+    EXPECT_EQ(texteTotaux(4), " BONUS (1,2,3,4,5,6) de la MONTEE ");
+    EXPECT_EQ(texteTotaux(8), " TOTAL de la Colonne LIBRE ");
 }
 
 TEST(TirageNo, CountsTheTurnsLeftInTheWayOfPlaying) {
@@ -284,9 +242,6 @@ TEST(TirageNo, CountsTheTurnsLeftInTheWayOfPlaying) {
         const char* text;
     };
     const Case cases[] = {
-        {1, 1,
-         " Tirage No 1. Après ce tirage, il vous restera 64 tirages à jouer en mode 1 tirage pour finir la "
-         "partie "},
         {63, 1,
          " Tirage No 63. Après ce tirage, il vous restera 2 tirages à jouer en mode 1 tirage pour finir la "
          "partie "},
@@ -296,12 +251,6 @@ TEST(TirageNo, CountsTheTurnsLeftInTheWayOfPlaying) {
         {65, 1,
          " Tirage No 65. Après ce tirage, il vous restera 0 tirage à jouer en mode 1 tirage pour finir la "
          "partie "},
-        {64, 2,
-         " Tirage No 64. Après ce tirage, il vous restera 1 tirage à jouer en mode 2 tirages  pour finir la "
-         "partie "},
-        {10, 2,
-         " Tirage No 10. Après ce tirage, il vous restera 55 tirages à jouer en mode 2 tirages  pour finir "
-         "la partie "},
     };
     for (const Case& c : cases) EXPECT_EQ(texteTirageNo(c.tirage, c.mode), c.text);
 }
@@ -390,14 +339,6 @@ TEST(Background, GivesOkTheFocusBackWhenItIsEnabled) {
     EXPECT_TRUE(b.jeu.Coup1.hasFocus());
 }
 
-TEST(Background, ClearsThePreview) {
-    Bubble b;
-    preview(b.jeu, 32, "3");
-    b.move(kWindowName);
-    EXPECT_EQ(b.jeu.Cases(32).caption(), "   ");
-    EXPECT_EQ(b.jeu.CaseÉvaluée, -1);
-}
-
 TEST(Background, DuringAGameShowsTheCreditLineInGreenBubbleOrNot) {
     for (bool off : {false, true}) {
         SCOPED_TRACE(off);
@@ -408,87 +349,32 @@ TEST(Background, DuringAGameShowsTheCreditLineInGreenBubbleOrNot) {
         b.move(kWindowName);
         EXPECT_EQ(b.shown(), kCrédit);
         EXPECT_EQ(b.colour(), colors::creditLine);
-        EXPECT_EQ(b.shown().front(), ' ');
-        EXPECT_EQ(b.shown().back(), ' ');
-        EXPECT_NE(b.shown()[1], ' ');
         b.model.takeChanges();
         b.move(kWindowName);
         EXPECT_FALSE(b.redrawn());
     }
 }
 
+// The end of a game shows its ranking (the record scenarios); the background
+// repeats it in red, bubble or not.
 TEST(Background, AfterTheGameRepeatsItsRankingInRed) {
-    struct Case {
-        int rang;
-        const char* text;
-    };
-    const Case cases[] = {
-        {0, " Désolé ! Vous n'êtes pas dans les 10 premiers. Pour rejouer, cliquez sur votre personnage "},
-        {1,
-         " M A G N I F I Q U E ! ! ! Vous êtes Premier au Ranking. Pour rejouer, cliquez sur votre "
-         "personnage "},
-        {2,
-         " B R A V O ! ! ! Vous êtes classés dans les 10 premiers du Ranking. Pour rejouer, cliquez sur "
-         "votre "
-         "personnage "},
-        {10,
-         " B R A V O ! ! ! Vous êtes classés dans les 10 premiers du Ranking. Pour rejouer, cliquez sur "
-         "votre personnage "},
-    };
-    for (const Case& c : cases) {
+    for (int rang : {0, 1, 10}) {
         for (bool off : {false, true}) {
-            SCOPED_TRACE(std::to_string(c.rang) + (off ? " bubble off" : " bubble on"));
+            SCOPED_TRACE(std::to_string(rang) + (off ? " bubble off" : " bubble on"));
             Bubble b;
             b.jeu.SansBulles = off;
             b.jeu.ModeTirage = 1;
             b.jeu.NuméroTirage = 65;
-            b.jeu.RangObtenu = c.rang;
+            b.jeu.RangObtenu = rang;
             b.jeu.Ok.setEnabled(false);
             b.move(kWindowName);
-            EXPECT_EQ(b.shown(), c.text);
+            EXPECT_EQ(b.shown(), texteRang(rang));
             EXPECT_EQ(b.colour(), colors::announcement);
         }
     }
-}
-
-TEST(Background, TheBubbleItselfKeepsTheRedNews) {
-    Bubble b;
-    b.jeu.ModeTirage = 1;
-    b.jeu.NuméroTirage = 65;
-    b.jeu.Ok.setEnabled(false);
-    b.move(kWindowName);
-    const std::string news = b.shown();
-    b.model.takeChanges();
-    b.move("Infos");
-    EXPECT_FALSE(b.redrawn());
-    EXPECT_EQ(b.shown(), news);
-    EXPECT_EQ(b.colour(), colors::announcement);
-}
-
-TEST(Background, TheBubbleItselfExplainsItselfOverTheCreditLine) {
-    Bubble b;
-    b.jeu.ModeTirage = 1;
-    b.jeu.NuméroTirage = 3;
-    b.move(kWindowName);
-    b.move("Infos");
-    EXPECT_EQ(b.shown(), " Affichage des informations ");
-    EXPECT_EQ(b.colour(), colors::passiveZone);
-}
-
-TEST(Background, BeforeTheFirstThrowGreetsTheNewGameInRed) {
-    struct Case {
-        int mode;
-        const char* text;
-    };
-    const Case cases[] = {{1, " Vous commencez une nouvelle partie en mode 1 tirage. Bonne chance "},
-                          {2, " Vous commencez une nouvelle partie en mode 2 tirages. Bonne chance "}};
-    for (const Case& c : cases) {
-        Bubble b;
-        b.jeu.ModeTirage = c.mode;
-        b.move(kWindowName);
-        EXPECT_EQ(b.shown(), c.text);
-        EXPECT_EQ(b.colour(), colors::announcement);
-    }
+    EXPECT_EQ(texteRang(2), texteRang(10));
+    EXPECT_NE(texteRang(10), texteRang(11));
+    EXPECT_EQ(texteRang(11), texteRang(0));
 }
 
 TEST(Background, SaysNothingBeforeAWayOfPlayingIsChosen) {
@@ -499,75 +385,13 @@ TEST(Background, SaysNothingBeforeAWayOfPlayingIsChosen) {
     EXPECT_EQ(b.shown(), " Heure ");
 }
 
-// Step by step guidance when the game chose the cell itself; the state is
-// that of a game under way in its last turns.
-struct Guidance {
-    const char* what;
-    std::function<void(JeuYam&)> state;
-    const char* text;
-};
-
-constexpr const char* kSuivant = " Sélection détectée et enregistrée ! Cliquez pour le tirage suivant ";
-constexpr const char* kFinir = " Sélection détectée et enregistrée ! Cliquez pour finir la partie ";
-constexpr const char* kDernier =
-    " Sélection détectée ! Vous disposez d'un dernier jet de dés. Si vous voulez garder les 5 dés, cliquez "
-    "sur OK ";
-
+// The guidance of an automatic choice is in guidance_test, with OK's.
 void finDePartie(JeuYam& j, int mode, int jet) {
     j.ModeTirage = mode;
     j.NuméroTirage = 60;
     j.NuméroJet = jet;
     j.ChoixAuto = true;
     j.PartieEnCours = true;
-}
-
-TEST(Background, TellsWhatOkDoesAfterAnAutomaticChoice) {
-    const Guidance cases[] = {
-        {"no announcement", [](JeuYam& j) { finDePartie(j, 1, 0); }, kSuivant},
-        {"no announcement, last turn, 2 tirages, second draw tied",
-         [](JeuYam& j) {
-             finDePartie(j, 2, 0);
-             j.NuméroTirage = 65;
-             j.CaseTirage1 = j.CaseTirage2 = 40;
-         },
-         kFinir},
-        {"no announcement, 2 tirages, first draw", [](JeuYam& j) { finDePartie(j, 2, 0); },
-         " Sélection détectée et enregistrée ! Cliquez pour le 2ème tirage "},
-        {"announced, second throw",
-         [](JeuYam& j) {
-             finDePartie(j, 1, 2);
-             j.CaseAnnoncée = 70;
-         },
-         kDernier},
-        {"announced, draw over",
-         [](JeuYam& j) {
-             finDePartie(j, 1, 0);
-             j.CaseAnnoncée = 70;
-         },
-         kSuivant},
-        {"announced, last turn",
-         [](JeuYam& j) {
-             finDePartie(j, 1, 3);
-             j.NuméroTirage = 65;
-             j.CaseAnnoncée = 70;
-         },
-         kFinir},
-        {"announced, 2 tirages, first draw",
-         [](JeuYam& j) {
-             finDePartie(j, 2, 0);
-             j.CaseAnnoncée = 70;
-         },
-         " Tirage détecté et enregistré ! Cliquez pour le 2ème tirage "},
-    };
-    for (const Guidance& g : cases) {
-        SCOPED_TRACE(g.what);
-        Bubble b;
-        g.state(b.jeu);
-        b.move(kWindowName);
-        EXPECT_EQ(b.shown(), g.text);
-        EXPECT_EQ(b.colour(), colors::activeZone);
-        EXPECT_EQ(b.jeu.MessageChoisi, 1);
-    }
 }
 
 TEST(Background, AutomaticChoiceGuidanceNeedsTheBubbleAndOk) {

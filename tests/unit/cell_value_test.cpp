@@ -139,35 +139,21 @@ void forEveryHandAndCell(Check check) {
     }
 }
 
-TEST(CellValueHands, FiveDiceMakeExactly252Hands) { EXPECT_EQ(everyHand().size(), 252u); }
-
-TEST(CellValueHands, EveryHandScoresItsRowInEveryColumn) {
+// Every hand scores its row in every column, at an ordinary turn and at the
+// last one, and names its figure and raises its flags whatever the cell;
+// the cells that take no result score nothing.
+TEST(CellValueHands, EveryHandInEveryCell) {
+    ASSERT_EQ(everyHand().size(), 252u);
     forEveryHandAndCell([](const Dice& hand, const Hand& counted, int cell, int turn) {
-        EXPECT_EQ(valueAt(hand, cell, turn).points, counted.points(cell, turn))
+        const CellValue value = valueAt(hand, cell, turn);
+        EXPECT_EQ(value.points, counted.points(cell, turn))
             << show(hand) << " in cell " << cell << " at turn " << turn;
-    });
-}
-
-TEST(CellValueHands, EveryHandNamesItsFigureWhateverTheCell) {
-    forEveryHandAndCell([](const Dice& hand, const Hand& counted, int cell, int turn) {
-        EXPECT_EQ(valueAt(hand, cell, turn).figure, counted.figure())
-            << show(hand) << " in cell " << cell << " at turn " << turn;
-    });
-}
-
-TEST(CellValueHands, EveryHandRaisesTheCarréAndYamFlags) {
-    for (const Dice& hand : everyHand()) {
-        const Hand counted(hand);
-        const CellValue value = valueAt(hand, sheet::cell(sheet::Libre, 0));
+        EXPECT_EQ(value.figure, counted.figure()) << show(hand) << " in cell " << cell << " at turn " << turn;
         EXPECT_EQ(value.carré, counted.carré()) << show(hand);
         EXPECT_EQ(value.yam, counted.yam()) << show(hand);
-    }
-}
-
-TEST(CellValueHands, CellsThatTakeNoResultScoreNothingButStillNameTheFigure) {
-    const std::array<int, 10> nowhere{-1, 6, 7, 15, 22, 31, 63, 79, 80, 81};
+    });
     for (const Dice& hand : everyHand()) {
-        for (int cell : nowhere) {
+        for (int cell : {-1, 6, 7, 15, 22, 31, 63, 79, 80, 81}) {
             const CellValue value = valueAt(hand, cell, 65);
             EXPECT_EQ(value.points, 0) << show(hand) << " in cell " << cell;
             EXPECT_EQ(value.figure, Hand(hand).figure()) << show(hand) << " in cell " << cell;
@@ -227,7 +213,14 @@ TEST(CellValueWorked, TheRulesWorkedValues) {
         {{1, 2, 3, 4, 6}, cell(sheet::Libre, sheet::Suite), 1, 0, 0, ""},
         {{6, 6, 5, 5, 4}, cell(sheet::Descente, sheet::Maxi), 1, 20, 26, ""},
         {{6, 6, 5, 5, 4}, cell(sheet::Descente, sheet::Maxi), 1, 26, 0, ""},
+        // At turn 65 the Sèche Yam takes the figure, twice a Yam, else the
+        // sum; at any other turn, or in any other cell, only a Yam counts there.
         {{3, 4, 4, 5, 6}, kSècheYam, 65, 0, 22, ""},
+        {{2, 3, 4, 5, 6}, kSècheYam, 65, 0, 50, "SUITE = 50"},
+        {{2, 5, 2, 2, 2}, kSècheYam, 65, 0, 48, "CARRE = 48"},
+        {{1, 2, 3, 4, 5}, kSècheYam, 64, 0, 0, "SUITE = 45"},
+        {{6, 6, 1, 6, 1}, sheet::cell(sheet::Sèche, sheet::Suite), 65, 0, 0, "FULL = 40"},
+        {{6, 6, 6, 6, 6}, sheet::cell(sheet::Libre, sheet::Yam), 65, 0, 90, "YAM = 90"},
         {{2, 2, 2, 6, 6}, kSècheYam, 65, 0, 38, "FULL = 38"},
         {{4, 4, 4, 4, 4}, kSècheYam, 65, 0, 160, "YAM = 80"},
         {{4, 4, 4, 4, 4}, kSècheYam, 12, 0, 80, "YAM = 80"},
@@ -241,11 +234,6 @@ TEST(CellValueWorked, TheRulesWorkedValues) {
         EXPECT_EQ(value.points, row.points) << show(row.dice) << " in cell " << row.cell;
         EXPECT_EQ(value.figure, row.figure) << show(row.dice) << " in cell " << row.cell;
     }
-}
-
-TEST(CellValueWorked, SortedDiceAreKeptInAscendingOrder) {
-    const CellValue value = valueAt({6, 2, 4, 1, 3}, -1);
-    EXPECT_EQ(value.sorted, (Dice{1, 2, 3, 4, 6}));
 }
 
 // ---- Maxi above Egal above Mini ------------------------------------------
@@ -311,45 +299,6 @@ TEST(CellValueOrder, NeighboursDoNotTouchOtherRows) {
     query.cell = sheet::cell(sheet::Libre, sheet::Full);
     query.maxiEgalMini = {standing(40), standing(40), standing(40)};
     EXPECT_EQ(valueCell({3, 3, 3, 5, 5}, query).points, 39);
-}
-
-// ---- The last Sèche Yam ---------------------------------------------------
-
-struct LastTurn {
-    Dice dice;
-    int cell;
-    int turn;
-    int points;
-};
-
-TEST(CellValueLastTurn, OnlyTheSècheYamAtTurn65TakesAnyFigure) {
-    const int libreYam = sheet::cell(sheet::Libre, sheet::Yam);
-    const int sècheSuite = sheet::cell(sheet::Sèche, sheet::Suite);
-    const LastTurn cases[] = {
-        // At turn 65 the Sèche Yam takes the figure, twice a Yam, else the sum.
-        {{1, 2, 3, 4, 5}, kSècheYam, 65, 45},
-        {{2, 3, 4, 5, 6}, kSècheYam, 65, 50},
-        {{6, 6, 1, 6, 1}, kSècheYam, 65, 40},
-        {{2, 5, 2, 2, 2}, kSècheYam, 65, 48},
-        {{6, 6, 6, 6, 6}, kSècheYam, 65, 180},
-        {{1, 1, 2, 2, 3}, kSècheYam, 65, 9},
-        // Any other turn, only a Yam counts there.
-        {{1, 2, 3, 4, 5}, kSècheYam, 64, 0},
-        {{6, 6, 1, 6, 1}, kSècheYam, 1, 0},
-        {{2, 5, 2, 2, 2}, kSècheYam, 12, 0},
-        {{1, 1, 2, 2, 3}, kSècheYam, 64, 0},
-        {{6, 6, 6, 6, 6}, kSècheYam, 64, 90},
-        // At turn 65 the other Yam cells and the other Sèche cells are as ever.
-        {{6, 6, 6, 6, 6}, libreYam, 65, 90},
-        {{1, 1, 2, 2, 3}, libreYam, 65, 0},
-        {{6, 6, 1, 6, 1}, sheet::cell(sheet::Descente, sheet::Yam), 65, 0},
-        {{6, 6, 1, 6, 1}, sècheSuite, 65, 0},
-        {{6, 6, 6, 6, 6}, sheet::cell(sheet::Annonce, sheet::Yam), 65, 90},
-    };
-    for (const LastTurn& c : cases) {
-        EXPECT_EQ(valueAt(c.dice, c.cell, c.turn).points, c.points)
-            << show(c.dice) << " in cell " << c.cell << " at turn " << c.turn;
-    }
 }
 
 }  // namespace

@@ -78,6 +78,17 @@ Commence someCommence() {
     return c;
 }
 
+// Each kind of record with the store used throughout, its reader and its
+// writer, handed to `check`.
+template <typename Check>
+void forEachKind(Check check) {
+    check(someJoueurs(), parseJoueurs, formatJoueurs);
+    check(someAbandons(), parseAbandons, formatAbandons);
+    check(someInfos(), parseInfos, formatInfos);
+    check(someClassement(), parseClassement, formatClassement);
+    check(someCommence(), parseCommence, formatCommence);
+}
+
 // ---- exact bytes --------------------------------------------------------------------
 
 struct Layout {
@@ -86,6 +97,8 @@ struct Layout {
     std::string expected;
 };
 
+// The files of a fresh installation are compared byte for byte in the record
+// scenario one_draw_first_place_fresh_folder.
 TEST(DataFiles, ExactBytesOfEachLayout) {
     Commence avecPersonnage = someCommence();
     avecPersonnage.PersonnageDépart = 12;
@@ -112,24 +125,9 @@ TEST(DataFiles, ExactBytesOfEachLayout) {
          "#TRUE#\r\n0\r\n\r\n2\r\n#FALSE#\r\n#TRUE#\r\n#TRUE#\r\n3\r\n#FALSE#\r\n"},
         {"Commence with character", formatCommence(avecPersonnage),
          "#FALSE#\r\n0\r\n12\r\n2\r\n#FALSE#\r\n#TRUE#\r\n#TRUE#\r\n3\r\n#TRUE#\r\n"},
-        {"Commence of a fresh installation", formatCommence(Commence{}),
-         "#FALSE#\r\n0\r\n\r\n0\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n1\r\n#FALSE#\r\n"},
-        {"Abandon of a fresh installation", formatAbandons(Abandons{}), repeat("0\r\n", 25)},
         {"Info of a fresh installation", formatInfos(Infos{}), repeat("0\r\n", 37)},
-        {"Fichyam of a fresh installation", formatClassement(Classement{}), repeat("0\r\n\"\"\r\n0\r\n", 10)},
     };
     for (const Layout& l : layouts) EXPECT_EQ(l.bytes, l.expected) << l.what;
-}
-
-TEST(DataFiles, FileNamesOfTheWaysOfPlaying) {
-    EXPECT_EQ(classementFile(1), "Fichyam1");
-    EXPECT_EQ(classementFile(2), "Fichyam2");
-    EXPECT_EQ(infoFile(1), "Info1");
-    EXPECT_EQ(infoFile(2), "Info2");
-    EXPECT_EQ(abandonFile(1), "Abandon1");
-    EXPECT_EQ(abandonFile(2), "Abandon2");
-    EXPECT_STREQ(kJoueursFile, "Joueurs");
-    EXPECT_STREQ(kCommenceFile, "Commence");
 }
 
 // ---- fresh installation -----------------------------------------------------------
@@ -155,25 +153,21 @@ TEST(DataFiles, MissingFilesReadAsAFreshInstallation) {
     EXPECT_EQ(parseInfos(""), Infos{});
     EXPECT_EQ(parseClassement(""), Classement{});
     EXPECT_EQ(parseCommence(""), Commence{});
-    const Commence c = parseCommence("");
-    EXPECT_FALSE(c.SansAnimation || c.SansBulles || c.SansSons || c.PanneauAffiché || c.Verrouillé);
-    EXPECT_EQ(c.PersonnageDépart, 0);
-    EXPECT_EQ(c.ModeTirage, 0);
-    EXPECT_EQ(c.JeuDeDés, 1);
-}
-
-TEST(DataFiles, DefaultJoueursIsTheImageBeforeLoading) {
-    for (const std::string& nom : Joueurs{}.NomsPersonnages) EXPECT_EQ(nom, "");
 }
 
 // ---- round trips ----------------------------------------------------------------------
 
+// Known records read back whatever the line ends, and lines past the layout
+// are ignored.
 TEST(DataFiles, KnownRecordsReadBackIdentically) {
-    EXPECT_EQ(parseJoueurs(formatJoueurs(someJoueurs())), someJoueurs());
-    EXPECT_EQ(parseAbandons(formatAbandons(someAbandons())), someAbandons());
-    EXPECT_EQ(parseInfos(formatInfos(someInfos())), someInfos());
-    EXPECT_EQ(parseClassement(formatClassement(someClassement())), someClassement());
-    EXPECT_EQ(parseCommence(formatCommence(someCommence())), someCommence());
+    forEachKind([](const auto& store, auto parse, auto format) {
+        for (const char* end : {"\r\n", "\r", "\n"}) {
+            for (const char* more : {"", "\"EXTRA\"\r\n17\r\n#TRUE#\r\ngarbage"}) {
+                EXPECT_EQ(parse(withLineEnds(format(store), end) + more), store)
+                    << format(store) << end << more;
+            }
+        }
+    });
 }
 
 // Random stores of everything the game can hold, with a fixed seed.
@@ -266,25 +260,6 @@ TEST(DataFiles, TextsTheFileCannotHoldAreWrittenAsQuestionMarks) {
     EXPECT_EQ(formatJoueurs(back), bytes);
 }
 
-TEST(DataFiles, OtherLineEndsReadTheSame) {
-    for (const char* end : {"\r", "\n", "\r\n"}) {
-        EXPECT_EQ(parseJoueurs(withLineEnds(formatJoueurs(someJoueurs()), end)), someJoueurs()) << end;
-        EXPECT_EQ(parseAbandons(withLineEnds(formatAbandons(someAbandons()), end)), someAbandons());
-        EXPECT_EQ(parseInfos(withLineEnds(formatInfos(someInfos()), end)), someInfos());
-        EXPECT_EQ(parseClassement(withLineEnds(formatClassement(someClassement()), end)), someClassement());
-        EXPECT_EQ(parseCommence(withLineEnds(formatCommence(someCommence()), end)), someCommence());
-    }
-}
-
-TEST(DataFiles, LinesPastTheLayoutAreIgnored) {
-    const std::string more = "\"EXTRA\"\r\n17\r\n#TRUE#\r\ngarbage";
-    EXPECT_EQ(parseJoueurs(formatJoueurs(someJoueurs()) + more), someJoueurs());
-    EXPECT_EQ(parseAbandons(formatAbandons(someAbandons()) + more), someAbandons());
-    EXPECT_EQ(parseInfos(formatInfos(someInfos()) + more), someInfos());
-    EXPECT_EQ(parseClassement(formatClassement(someClassement()) + more), someClassement());
-    EXPECT_EQ(parseCommence(formatCommence(someCommence()) + more), someCommence());
-}
-
 // ---- short files: every cut keeps exactly the whole lines before it ----------------
 
 // The store whose first `lines` values come from `full` and the rest from
@@ -310,63 +285,53 @@ void expectEveryCutReadsItsWholeLines(const std::string& bytes, T (*parse)(std::
     }
 }
 
-TEST(DataFiles, ShortJoueursKeepsItsWholeNames) {
-    const Joueurs full = someJoueurs();
-    expectEveryCutReadsItsWholeLines<Joueurs>(formatJoueurs(full), parseJoueurs, [&](int lines) {
+TEST(DataFiles, ShortFilesKeepTheirWholeLines) {
+    const Joueurs noms = someJoueurs();
+    expectEveryCutReadsItsWholeLines<Joueurs>(formatJoueurs(noms), parseJoueurs, [&](int lines) {
         Joueurs j = joueursNeufs();
-        for (int i = 1; i <= lines; ++i) j.NomsPersonnages[i] = full.NomsPersonnages[i];
+        for (int i = 1; i <= lines; ++i) j.NomsPersonnages[i] = noms.NomsPersonnages[i];
         return j;
     });
-}
-
-TEST(DataFiles, ShortAbandonsKeepsItsWholeLines) {
-    const Abandons full = someAbandons();
-    expectEveryCutReadsItsWholeLines<Abandons>(formatAbandons(full), parseAbandons, [&](int lines) {
+    const Abandons abandons = someAbandons();
+    expectEveryCutReadsItsWholeLines<Abandons>(formatAbandons(abandons), parseAbandons, [&](int lines) {
         Abandons a;
-        if (lines >= 1) a.TotalAbandons = full.TotalAbandons;
-        for (int i = 1; i < lines; ++i) a.AbandonsPar[i] = full.AbandonsPar[i];
+        if (lines >= 1) a.TotalAbandons = abandons.TotalAbandons;
+        for (int i = 1; i < lines; ++i) a.AbandonsPar[i] = abandons.AbandonsPar[i];
         return a;
     });
-}
-
-TEST(DataFiles, ShortInfosKeepsItsWholeLines) {
-    const Infos full = someInfos();
-    expectEveryCutReadsItsWholeLines<Infos>(formatInfos(full), parseInfos, [&](int lines) {
+    const Infos infos = someInfos();
+    expectEveryCutReadsItsWholeLines<Infos>(formatInfos(infos), parseInfos, [&](int lines) {
         Infos f;
-        if (lines >= 1) f.TotalTerminées = full.TotalTerminées;
-        for (int i = 1; i < lines && i <= kPersonnages; ++i) f.TerminéesPar[i] = full.TerminéesPar[i];
-        for (int r = 0; r + 25 < lines; ++r) f.CompteursCréation[r] = full.CompteursCréation[r];
+        if (lines >= 1) f.TotalTerminées = infos.TotalTerminées;
+        for (int i = 1; i < lines && i <= kPersonnages; ++i) f.TerminéesPar[i] = infos.TerminéesPar[i];
+        for (int r = 0; r + 25 < lines; ++r) f.CompteursCréation[r] = infos.CompteursCréation[r];
         return f;
     });
-}
-
-TEST(DataFiles, ShortClassementKeepsItsWholeRecords) {
-    const Classement full = someClassement();
-    expectEveryCutReadsItsWholeLines<Classement>(formatClassement(full), parseClassement, [&](int lines) {
-        Classement c;
-        for (int k = 1; k <= lines / 3; ++k) {
-            c.ClassementPersonnage[k] = full.ClassementPersonnage[k];
-            c.ClassementDate[k] = full.ClassementDate[k];
-            c.ClassementScore[k] = full.ClassementScore[k];
-        }
-        return c;
-    });
-}
-
-TEST(DataFiles, ShortCommenceKeepsItsWholeLines) {
-    Commence full = someCommence();
-    full.PersonnageDépart = 7;
-    full.Verrouillé = true;
-    expectEveryCutReadsItsWholeLines<Commence>(formatCommence(full), parseCommence, [&](int lines) {
+    // Only whole records of three lines.
+    const Classement classement = someClassement();
+    expectEveryCutReadsItsWholeLines<Classement>(
+        formatClassement(classement), parseClassement, [&](int lines) {
+            Classement c;
+            for (int k = 1; k <= lines / 3; ++k) {
+                c.ClassementPersonnage[k] = classement.ClassementPersonnage[k];
+                c.ClassementDate[k] = classement.ClassementDate[k];
+                c.ClassementScore[k] = classement.ClassementScore[k];
+            }
+            return c;
+        });
+    Commence commence = someCommence();
+    commence.PersonnageDépart = 7;
+    commence.Verrouillé = true;
+    expectEveryCutReadsItsWholeLines<Commence>(formatCommence(commence), parseCommence, [&](int lines) {
         Commence c;
-        if (lines >= 1) c.SansAnimation = full.SansAnimation;
-        if (lines >= 3) c.PersonnageDépart = full.PersonnageDépart;
-        if (lines >= 4) c.ModeTirage = full.ModeTirage;
-        if (lines >= 5) c.SansBulles = full.SansBulles;
-        if (lines >= 6) c.SansSons = full.SansSons;
-        if (lines >= 7) c.PanneauAffiché = full.PanneauAffiché;
-        if (lines >= 8) c.JeuDeDés = full.JeuDeDés;
-        if (lines >= 9) c.Verrouillé = full.Verrouillé;
+        if (lines >= 1) c.SansAnimation = commence.SansAnimation;
+        if (lines >= 3) c.PersonnageDépart = commence.PersonnageDépart;
+        if (lines >= 4) c.ModeTirage = commence.ModeTirage;
+        if (lines >= 5) c.SansBulles = commence.SansBulles;
+        if (lines >= 6) c.SansSons = commence.SansSons;
+        if (lines >= 7) c.PanneauAffiché = commence.PanneauAffiché;
+        if (lines >= 8) c.JeuDeDés = commence.JeuDeDés;
+        if (lines >= 9) c.Verrouillé = commence.Verrouillé;
         return c;
     });
 }
@@ -496,12 +461,6 @@ TEST(DataFiles, CommenceReadsItsLinesInOrder) {
 
 // Whatever the bytes, reading gives a store the game can hold, and that store
 // writes and reads back to itself.
-template <typename T>
-void expectStable(std::string_view bytes, T (*parse)(std::string_view), std::string (*format)(const T&)) {
-    const T once = parse(bytes);
-    EXPECT_EQ(parse(format(once)), once);
-}
-
 TEST(DataFiles, AnyBytesReadWithoutHarm) {
     std::mt19937 gen(7);
     const std::string samples[] = {formatJoueurs(someJoueurs()), formatAbandons(someAbandons()),
@@ -528,11 +487,10 @@ TEST(DataFiles, AnyBytesReadWithoutHarm) {
                 bytes[at] = static_cast<char>(std::uniform_int_distribution<int>(0, 255)(gen));
             }
         }
-        expectStable<Joueurs>(bytes, parseJoueurs, formatJoueurs);
-        expectStable<Abandons>(bytes, parseAbandons, formatAbandons);
-        expectStable<Infos>(bytes, parseInfos, formatInfos);
-        expectStable<Classement>(bytes, parseClassement, formatClassement);
-        expectStable<Commence>(bytes, parseCommence, formatCommence);
+        forEachKind([&bytes](const auto&, auto parse, auto format) {
+            const auto once = parse(bytes);
+            EXPECT_EQ(parse(format(once)), once);
+        });
     }
 }
 

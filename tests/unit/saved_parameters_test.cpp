@@ -2,10 +2,8 @@
 // start-up makes of them, and the confirmation in the bubble.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "folder_fixture.h"
 
@@ -13,13 +11,6 @@ namespace dravonelle {
 namespace {
 
 void clickParamètres(JeuYam& j) { j.handle(Event::click("Paramètres")); }
-
-int writesOf(const std::string& out, const std::string& name) {
-    const std::string line = "write " + name + "\n";
-    int n = 0;
-    for (std::size_t at = out.find(line); at != std::string::npos; at = out.find(line, at + 1)) ++n;
-    return n;
-}
 
 TEST(Paramètres, WritesTheNineValuesOfTheMoment) {
     struct Case {
@@ -87,18 +78,8 @@ TEST(Paramètres, TheNextStartUpBeginsTheSameWay) {
     EXPECT_EQ(after.jeu.Personnages(0).picture(), "Personnages(6)");
 }
 
-TEST(Paramètres, SavedTwiceToldOnce) {
-    FolderFixture f;
-    clickParamètres(f.jeu);
-    EXPECT_EQ(f.jeu.Infos.caption(), " Paramètres sauvegardés ");
-    EXPECT_EQ(f.jeu.Infos.backcolor(), colors::activeZone);
-    f.model.takeChanges();
-    clickParamètres(f.jeu);
-    const std::vector<int> changed = f.model.takeChanges();
-    EXPECT_EQ(std::count(changed.begin(), changed.end(), f.jeu.Infos.id()), 0);
-    EXPECT_EQ(writesOf(f.out.str(), "Commence"), 2);
-}
-
+// The confirmation with the bubble on, and a second save, are played
+// through in params_save.
 TEST(Paramètres, TheConfirmationIsShownWithTheBubbleOff) {
     FolderFixture f;
     f.jeu.SansBulles = true;
