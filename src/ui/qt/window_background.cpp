@@ -145,7 +145,7 @@ WindowBackground::WindowBackground(ControlModel& model)
 }
 
 QImage WindowBackground::picture(QSize size, qreal pixelRatio) const {
-    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * pixelRatio, QImage::Format_RGB32);  // opaque: the paper covers it all
     image.setDevicePixelRatio(pixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
