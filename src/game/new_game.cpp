@@ -38,13 +38,7 @@ void JeuYam::Nouveau() {
     DerniersCoupsSecs = false;
     CaseÉvaluée = -1;
     RemiseÀZéroFeuille();
-    for (int i = 0; i < 5; ++i) {
-        FeuxDés(i).hide();
-        NégocieDés(i).hide();
-        NégocieDés2(i).hide();
-        DésGardés[static_cast<std::size_t>(i)] = false;
-    }
-    for (int l = 0; l < 10; ++l) Lettres(l).hide();
+    RangeLesDés();
     Zéro.hide();
     Retour.hide();
 }

@@ -98,6 +98,17 @@ void JeuYam::AfficheCases() {
     }
 }
 
+// Every die off the table: no light, no die held, no letter.
+void JeuYam::RangeLesDés() {
+    for (int i = 0; i < 5; ++i) {
+        FeuxDés(i).hide();
+        NégocieDés(i).hide();
+        NégocieDés2(i).hide();
+        DésGardés[static_cast<std::size_t>(i)] = false;
+    }
+    for (int l = 0; l < 10; ++l) Lettres(l).hide();
+}
+
 // The draw is over on the table: lights, held dice, letters, OK.
 void JeuYam::FinDuTirage(bool hideUndo) {
     for (int i = 0; i < 5; ++i) {

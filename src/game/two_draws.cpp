@@ -14,13 +14,7 @@ void JeuYam::PrendPremierTirage() {
     AfficheRésultat();
     Tbt();
     StatsEtIndex();
-    for (int i = 0; i < 5; ++i) {
-        FeuxDés(i).hide();
-        NégocieDés(i).hide();
-        NégocieDés2(i).hide();
-        DésGardés[static_cast<std::size_t>(i)] = false;
-    }
-    for (int l = 0; l < 10; ++l) Lettres(l).hide();
+    RangeLesDés();
     Retour.hide();
     Ok.setCaption(" OK ");
     NuméroJet = 0;

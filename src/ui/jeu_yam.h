@@ -278,6 +278,7 @@ private:
     void LanceDé(int i);
     void PlaceAnnonce();
     void FinDuTirage(bool hideUndo);
+    void RangeLesDés();
     void PrendPremierTirage();
     void RègleChoixBloqué();
     void RègleAnnonceDeuxTirages();

@@ -141,6 +141,23 @@ shoot_here() {
     import -window "$window" "$artifacts/$1.png" || fail "screenshot $1"
 }
 
+# leave_by_halte [SHOT]: the Halte tool, then Return for yes to its
+# question (kept as screenshot SHOT if named); waits until the game ends.
+leave_by_halte() {
+    click_on Halte
+    local question="" i
+    for ((i = 0; i < 50; i++)); do
+        question=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$window" | head -n 1)
+        [ -n "$question" ] && break
+        sleep 0.1
+    done
+    [ -n "$question" ] || fail "Halte asked nothing"
+    [ -n "${1:-}" ] && { import -window "$question" "$artifacts/$1.png" || true; }
+    xdotool windowfocus --sync "$question" || fail "the question did not take the focus"
+    xdotool key Return || fail "key Return"
+    wait_for 100 sh -c "! kill -0 $game_pid" || fail "the game did not end after Halte"
+}
+
 # ---- looking at the window -------------------------------------------------
 
 # region_differs SHOT1 SHOT2 "LEFT TOP WIDTH HEIGHT": that rectangle does

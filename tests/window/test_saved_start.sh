@@ -193,17 +193,7 @@ else
     # No way to send the message: Halte, and Return for yes.
     closed_by=Halte
     note "no close request could be sent: leaving by Halte instead"
-    click_on Halte
-    question=""
-    for ((i = 0; i < 50; i++)); do
-        question=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$window" | head -n 1)
-        [ -n "$question" ] && break
-        sleep 0.1
-    done
-    [ -n "$question" ] || fail "Halte asked nothing"
-    xdotool windowfocus --sync "$question" || fail "the question did not take the focus"
-    xdotool key Return || fail "key Return"
-    wait_for 100 sh -c "! kill -0 $game_pid" || fail "the game did not end after Halte"
+    leave_by_halte
 fi
 wait "$game_pid" 2>/dev/null
 status=$?

@@ -102,18 +102,7 @@ alive "after turn 3"
 # chosen nothing is counted, so no file changes.
 files_now() { (cd "$scratch/game" && find . -type f ! -name '.dravonelle.lock' -exec md5sum {} + | sort); }
 files_now >"$scratch/files-before-halte.txt"
-click_on Halte
-question=""
-for ((i = 0; i < 50; i++)); do
-    question=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$window" | head -n 1)
-    [ -n "$question" ] && break
-    sleep 0.1
-done
-[ -n "$question" ] || fail "Halte asked nothing"
-import -window "$question" "$artifacts/halte-question.png" || true
-xdotool windowfocus --sync "$question" || fail "the question did not take the focus"
-xdotool key Return || fail "key Return"
-wait_for 100 sh -c "! kill -0 $game_pid" || fail "the game did not end after Halte"
+leave_by_halte halte-question
 wait "$game_pid" 2>/dev/null
 status=$?
 game_pid=""
