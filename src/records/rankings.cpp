@@ -160,4 +160,10 @@ void JeuYam::Score_Click() {
     AfficheScore();
 }
 
+void JeuYam::Score_MouseMove() {
+    if (SansBulles) return;
+    MessageBulle = Premier.visible() ? " Statistiques " : " Pas de Statistiques ";
+    Bulle(colors::activeZone);
+}
+
 }  // namespace dravonelle

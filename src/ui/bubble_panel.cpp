@@ -1,6 +1,8 @@
 // The bubble over the information panel: the game counters, the first place
 // and the ranking table. All of them only show something, so they speak in
 // blue; the rank numbers say nothing and take the bubble's text away.
+#include <string_view>
+
 #include "ui/controls/number_text.h"
 #include "ui/jeu_yam.h"
 
@@ -30,12 +32,18 @@ void JeuYam::registerPanelZones() {
     passive("PartiesJouées", [] { return " Nombre de parties terminées par l'ensemble des joueurs "; });
     passive("PartiesAbandonnées",
             [] { return " Nombre de parties abandonnées par l'ensemble des joueurs "; });
-    // These two stay on screen with the character when the panel is hidden;
-    // the dice-style menu closes over them too, once it exists.
-    passive("PartiesIndividuellesJouées",
-            [] { return " Nombre de parties terminées par le personnage sélectionné "; });
-    passive("IndividuelAbandon",
-            [] { return " Nombre de parties abandonnées par le personnage sélectionné "; });
+    // These two stay on screen with the character when the panel is hidden,
+    // and the dice-style menu closes over them.
+    for (const char* name : {"PartiesIndividuellesJouées", "IndividuelAbandon"}) {
+        on(name, EventKind::Move, [this, name](int) {
+            FermeMenuDés();
+            if (SansBulles) return;
+            MessageBulle = name == std::string_view("IndividuelAbandon")
+                               ? " Nombre de parties abandonnées par le personnage sélectionné "
+                               : " Nombre de parties terminées par le personnage sélectionné ";
+            Bulle(colors::passiveZone);
+        });
+    }
     passive("NomsScore", [] { return " Nom du joueur "; });
     passive("LadateScore", [] { return " Date de réalisation du score "; });
     passive("ScoresScore", [] { return " Score "; });

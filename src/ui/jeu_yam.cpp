@@ -59,7 +59,9 @@ JeuYam::JeuYam(ControlModel& model, Platform& platform)
       CliqueNom(model.at("CliqueNom")),
       CapteNom(model.at("CapteNom")),
       model_(model),
-      platform_(platform) {
+      platform_(platform),
+      modeEcran_(platform.display) {
+    buildConsentForm(consentement_);
     // The sheet starts as a new game leaves it; cell 0 is still disabled, so
     // only the texts and the closed flags are set.
     RemiseÀZéroFeuille();
@@ -88,7 +90,9 @@ void JeuYam::registerHandlers() {
     on("Timer1", Tick, [this](int) { Timer1_Timer(); });
     on("Halte", Click, [this](int) { Halte_Click(); });
     on(kWindowName, Close, [this](int) { Form_QueryUnload(); });
+    on("Halte", Move, [this](int) { Halte_MouseMove(); });
     on("Score", Click, [this](int) { Score_Click(); });
+    on("Score", Move, [this](int) { Score_MouseMove(); });
     on("Personnages", Click, [this](int i) { Personnages_Click(i); });
     on("Personnages", Move, [this](int i) { Personnages_MouseMove(i); });
     on("CliqueNom", Click, [this](int) { CliqueNom_Click(); });
@@ -97,11 +101,19 @@ void JeuYam::registerHandlers() {
     on("Paramètres", Move, [this](int) { Paramètres_MouseMove(); });
     registerOptionTools();
     registerRulesPanel();
+    registerWebPanels();
     registerPanelZones();
     registerBubbleZones();
 }
 
+bool JeuYam::consentementAttendu() { return consentement_.at("AfficheForm").visible(); }
+
 void JeuYam::handle(const Event& event) {
+    // Until the player has answered the consent window, it is the only
+    // window there is: it takes clicks, and nothing else reaches the game.
+    const bool accord = consentementAttendu();
+    if (accord && (event.kind != EventKind::Click || event.name == kWindowName)) return;
+    ControlModel& fenêtre = accord ? consentement_ : model_;
     if (event.kind == EventKind::Key) {
         keyDown(event);
         return;
@@ -111,11 +123,11 @@ void JeuYam::handle(const Event& event) {
         const Control* timer = model_.find(event.name, event.index);
         if (timer && !timer->enabled()) return;
     } else if (event.name != kWindowName) {
-        Control* target = model_.find(event.name, event.index);
+        Control* target = fenêtre.find(event.name, event.index);
         if (!target) return;
         // A hidden control receives nothing, nor does one inside a hidden
         // container; a disabled one takes no click.
-        if (!model_.reachable(*target)) return;
+        if (!fenêtre.reachable(*target)) return;
         if (event.kind == EventKind::Click && !target->enabled()) return;
     }
     auto it = handlers_.find(std::pair{event.name, event.kind});
@@ -131,6 +143,12 @@ void JeuYam::keyDown(const Event& event) {
         return;
     }
     if (event.key == Key::Space || event.key == Key::Return) {
+        // Like the dice letters, these keys reach the window first: while
+        // the letters show, the next hover says its text again.
+        if (Lettres(0).visible()) {
+            MessageBulle.clear();
+            MessagePrécédent.clear();
+        }
         const int id = model_.focus();
         if (id < 0) return;
         const Control& focused = model_.byId(id);
@@ -138,8 +156,16 @@ void JeuYam::keyDown(const Event& event) {
     }
 }
 
-Control& JeuYam::GrosDé(int face) { return GrosDésImage((JeuDeDés % 10) * 10 + face); }
+namespace {
 
-Control& JeuYam::PetitDé(int face) { return PetitsDésImage((JeuDeDés % 10) * 10 + face); }
+// The dice set whose pictures show: 0 means not chosen yet and shows the
+// first set, and a set the game does not have never reaches its pictures.
+int jeuAffiché(int jeuDeDés) { return jeuDeDés >= 1 && jeuDeDés <= 3 ? jeuDeDés : 1; }
+
+}  // namespace
+
+Control& JeuYam::GrosDé(int face) { return GrosDésImage(jeuAffiché(JeuDeDés) * 10 + face); }
+
+Control& JeuYam::PetitDé(int face) { return PetitsDésImage(jeuAffiché(JeuDeDés) * 10 + face); }
 
 }  // namespace dravonelle

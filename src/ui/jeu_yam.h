@@ -18,6 +18,7 @@
 #include "game/dice.h"
 #include "game/sheet_index.h"
 #include "ui/controls/control_model.h"
+#include "ui/display_mode.h"
 #include "ui/event.h"
 #include "ui/platform.h"
 
@@ -29,8 +30,24 @@ public:
     JeuYam(const JeuYam&) = delete;
     JeuYam& operator=(const JeuYam&) = delete;
 
-    // Window load: the whole start-up.
+    // Window load: the whole start-up. On a screen of fewer than 768 lines
+    // it stops at the consent window, and goes on once the player agrees.
     void Form_Load();
+
+    // The consent window (`AfficheForm`, its labels, buttons and logo page).
+    // While it waits for the player, events go to it alone: the main window
+    // is not shown yet.
+    ControlModel& consentement() { return consentement_; }
+    bool consentementAttendu();
+
+    // Where the advertising pages are fetched from: "pub0.htm" and
+    // "pub1.htm" are read under it.
+    std::string AdresseSite = kAdresseSiteParDéfaut;
+    static constexpr const char* kAdresseSiteParDéfaut = "https://www.dravonelle.fr/";
+
+    // The program is told to end (SIGINT, SIGTERM, SIGHUP): the same farewell
+    // as closing the window.
+    void FinParSignal();
 
     // Every window event enters here. Events for a hidden or disabled control
     // are dropped, as a window drops them.
@@ -161,6 +178,21 @@ public:
     void Abandonne(int mode);
     // The shutdown by either road, the question asked or not.
     void Quitte();
+    // Ends the program, the screen's mode put back first.
+    void Termine();
+
+    // The display-mode switch and its consent window.
+    bool DemandeResolution();
+    void OkOuiCmd_Click();
+    void OkNonCmd_Click();
+    ModuleModeEcran& modeEcran() { return modeEcran_; }
+
+    // The web panels and the connection check.
+    void AffichePublicités();
+    bool NetworkStatus();
+    std::string PageLocale();
+    void NonConnectéTimer_Timer();
+    void NonConnectéCmd_Click();
 
     // Plays NomBruit unless the effects are off: every caller's convention.
     void Bruit(const char* name);
@@ -192,8 +224,10 @@ public:
     void Coup_MouseMove(int mode);
     void Timer1_Timer();
     void Halte_Click();
+    void Halte_MouseMove();
     void Form_QueryUnload();
     void Score_Click();
+    void Score_MouseMove();
     void Personnages_Click(int index);
     void Personnages_MouseMove(int index);
     void CliqueNom_Click();
@@ -268,7 +302,10 @@ private:
     void registerPanelZones();
     void registerOptionTools();
     void registerRulesPanel();
+    void registerWebPanels();
     void keyDown(const Event& event);
+    // Start-up from the window's size on, once the screen is settled.
+    void Démarre();
 
     // Steps of the OK press and of placing, in the files of their subsystem.
     void ArmeFeuille();
@@ -315,6 +352,8 @@ private:
 
     ControlModel& model_;
     Platform& platform_;
+    ControlModel consentement_;
+    ModuleModeEcran modeEcran_;
     // Only the copy of the game that holds the folder's lock writes its files.
     bool seuleCopie_ = true;
     std::shared_ptr<void> verrouDossier_;

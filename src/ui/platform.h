@@ -66,7 +66,12 @@ class DisplayModes {
 public:
     virtual ~DisplayModes() = default;
     virtual DisplayMode current() = 0;
+    // Sets a mode for this run only, never in the system's saved settings.
+    // False when the screen refused it; the game then runs in the mode it has.
     virtual bool change(const DisplayMode& mode) = 0;
+    // False where the mode cannot be switched at all: the screen then counts
+    // as large enough and no consent is asked.
+    virtual bool canSwitch() { return true; }
 };
 
 class Connectivity {
@@ -75,6 +80,9 @@ public:
     virtual bool online() = 0;
 };
 
+// The web panels: PANEL (`Pub0Web`, `Pub1Web`, `LogoWeb`) goes to ADDRESS, a
+// web address or a file's full path. Loading is the view's business: the
+// game never waits for it.
 class WebView {
 public:
     virtual ~WebView() = default;

@@ -207,6 +207,7 @@ void JeuYam::ScrollHaut_Click() {
 
 void JeuYam::Iconify_Click() {
     Recentre();
+    model_.at(kWindowName).setValue(1);
     platform_.process.minimise();
 }
 

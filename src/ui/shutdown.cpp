@@ -21,7 +21,25 @@ void JeuYam::Quitte() {
         Abandonne(ModeTirage);
         ÉcritInfos();
     }
+    Termine();
+}
+
+void JeuYam::Termine() {
+    modeEcran_.RestaureModeEcran();
     platform_.process.exit();
+}
+
+// A signal asks the program to end as the system asks a window to close.
+void JeuYam::FinParSignal() {
+    if (consentementAttendu()) return platform_.process.exit();  // nothing changed yet
+    Form_QueryUnload();
+}
+
+void JeuYam::Halte_MouseMove() {
+    if (SansBulles) return;
+    MessageBulle = Verrouillé ? " Fin (Vérouillé). Pour déverrouiller cet outil, cliquez sur le feu rouge "
+                              : " Fin ";
+    Bulle(colors::activeZone);
 }
 
 }  // namespace dravonelle

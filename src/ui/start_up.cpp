@@ -4,21 +4,35 @@
 #include "records/data_files.h"
 #include "records/safe_file.h"
 #include "ui/jeu_yam.h"
+#include "ui/window_layout.h"
 
 namespace dravonelle {
 
 void JeuYam::Form_Load() {
+    // A screen too small for the window is switched first, with the player's
+    // consent; nothing else happens until then.
+    if (!DemandeResolution()) return;
+    Démarre();
+}
+
+void JeuYam::Démarre() {
+    model_.at(kWindowFormName).setWidth(15360);
+    model_.at(kWindowFormName).setHeight(11520);
+    AffichePublicités();
+
     // One copy of the game per folder: a second one would overwrite the
     // first one's records with its own stale images of them.
     auto lock = std::make_shared<SingleCopyLock>(platform_.files.folder());
     if (lock->heldElsewhere()) {
         seuleCopie_ = false;
         platform_.dialogs.tell(" Dravonelle est déjà ouvert dans ce dossier. ", "Dravonelle");
-        platform_.process.exit();
+        Termine();
         return;
     }
     verrouDossier_ = lock;
     removeStaleTemporaries(platform_.files.folder());
+    model_.at("Halte").hide();
+    model_.at("Halte").show();
 
     const Commence saved = parseCommence(LitFichier(kCommenceFile, formatCommence(Commence{})));
     SansAnimation = saved.SansAnimation;

@@ -381,9 +381,13 @@ SheetGeometry sheetGeometry() {
 void addCharacters(ControlModel& m);
 void addToolBar(ControlModel& m);
 void addRulesPanel(ControlModel& m);
+void addWebPanels(ControlModel& m);
 
 void buildMainWindow(ControlModel& m) {
     if (m.hasName("Ok")) return;
+    // The window itself: its size and its state, minimised or not.
+    ControlDesign form = at(ControlKind::Form, 0, 0, kWindowWidth, kWindowHeight);
+    m.add(kWindowFormName, form);
     addSheetHeadings(m);
     addTotals(m);
     addCells(m);
@@ -395,6 +399,7 @@ void buildMainWindow(ControlModel& m) {
     addCharacters(m);
     addToolBar(m);
     addRulesPanel(m);
+    addWebPanels(m);
     addBubble(m);  // last: drawn above everything
 }
 

@@ -12,6 +12,9 @@ inline constexpr int kWindowWidth = 1024;
 inline constexpr int kWindowHeight = 768;
 constexpr int px(int pixels) { return pixels * kTwipsPerPixel; }
 
+// The window answers as a control of its own name: its size and its state.
+inline constexpr const char* kWindowFormName = "JeuYam";
+
 // A control of the given kind at a place and size given in pixels.
 inline ControlDesign designAt(ControlKind kind, int leftPx, int topPx, int widthPx, int heightPx) {
     ControlDesign d;
@@ -26,6 +29,10 @@ inline ControlDesign designAt(ControlKind kind, int leftPx, int topPx, int width
 // Registers every control of the main window, in drawing order. Does nothing
 // on a model that already holds them.
 void buildMainWindow(ControlModel& model);
+
+// The consent window that asks to switch a small screen to 1024 × 768:
+// `AfficheForm` itself, its logo page, two labels and two buttons.
+void buildConsentForm(ControlModel& model);
 
 // Where the sheet stands, for the window's own drawing of the grid.
 struct SheetGeometry {

@@ -70,12 +70,13 @@ void addCharacters(ControlModel& m) {
 
 // The tools along the bottom of the window, under the score sheet: ten
 // places from the sheet's row headings to its last column, the fifth kept
-// for the dice menu's button.
+// for the dice menu's button. The information panel starts hidden, so Score
+// starts with the light that says so.
 void addToolBar(ControlModel& m) {
     const char* const tools[] = {"Aides", "Sons",   "Animation", "Verrou", "Paramètres",
                                  "Score", "Règles", "Iconify",   "Halte"};
     const char* const pictures[] = {"InfosImage", "SonsImage", "AnimeImage", "FeuxDés(5)", "Paramètres",
-                                    "Lightoff",   "Règles",    "Iconify",    "Halte"};
+                                    "Lighton",    "Règles",    "Iconify",    "Halte"};
     for (int i = 0; i < 9; ++i) {
         const int place = i < kDiceMenuPlace ? i : i + 1;
         ControlDesign tool =

@@ -31,8 +31,10 @@ while IFS= read -r line || [ -n "$line" ]; do
     *) printf '%s\n' "$line" ;;
   esac
 done < "$scenario/script.txt" > "$work/script"
-"$driver" "$folder" < "$work/script" > "$work/out" 2>&1
+"$driver" "$folder" < "$work/script" > "$work/raw" 2>&1
 status=$?
+# The folder is new each run: the output names it DIR.
+sed "s|$folder|DIR|g" "$work/raw" > "$work/out"
 
 ok=1
 fail() { echo "$*"; ok=0; }

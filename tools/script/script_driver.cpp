@@ -174,15 +174,27 @@ private:
         return *jeu_;
     }
 
+    // The window a control name belongs to: the consent window's names are
+    // its own while it waits for the player, and wherever the main window
+    // has no control of that name.
+    ControlModel* windowOf(const std::string& name) {
+        ControlModel* consent = jeu_ ? &jeu_->consentement() : nullptr;
+        if (consent && consent->hasName(name) && jeu_->consentementAttendu()) return consent;
+        if (model_.hasName(name)) return &model_;
+        if (consent && consent->hasName(name)) return consent;
+        return nullptr;
+    }
+
     // NAME [I] at t[first]: the control, checked.
     Control& control(const std::vector<std::string>& t, std::size_t first, std::size_t count) {
         const std::string& name = t[first];
-        if (!model_.hasName(name)) throw ScriptError{"unknown control " + name};
-        const bool isArray = model_.isArray(name);
+        ControlModel* window = windowOf(name);
+        if (!window) throw ScriptError{"unknown control " + name};
+        const bool isArray = window->isArray(name);
         if (isArray != (count == 2)) {
             throw ScriptError{isArray ? name + " needs an index" : name + " takes no index"};
         }
-        Control* c = model_.find(name, isArray ? needInt(t[first + 1], -32768, 32767) : -1);
+        Control* c = window->find(name, isArray ? needInt(t[first + 1], -32768, 32767) : -1);
         if (!c) throw ScriptError{"no index " + t[first + 1] + " in " + name};
         return *c;
     }
@@ -211,10 +223,7 @@ private:
 
     Event pointed(EventKind kind, const std::vector<std::string>& t) {
         arity(t, 2, 3);
-        if (t[1] == kWindowName) {
-            if (t.size() != 2) throw ScriptError{"JeuYam takes no index"};
-            return Event{kind, t[1], -1};
-        }
+        if (t[1] == kWindowName && t.size() != 2) throw ScriptError{"JeuYam takes no index"};
         const Control& c = control(t, 1, t.size() - 1);
         return Event{kind, c.name(), c.index()};
     }
@@ -239,7 +248,8 @@ private:
         } else if (cmd == "tick") {
             JeuYam& jeu = started(cmd);
             arity(t, 2, 2);
-            if (!model_.hasName(t[1]) || model_.isArray(t[1])) throw ScriptError{"unknown timer " + t[1]};
+            const Control* timer = model_.hasName(t[1]) && !model_.isArray(t[1]) ? model_.find(t[1]) : nullptr;
+            if (!timer || timer->kind() != ControlKind::Timer) throw ScriptError{"unknown timer " + t[1]};
             jeu.handle(Event::tick(t[1]));
         } else if (cmd == "close") {
             JeuYam& jeu = started(cmd);

@@ -34,6 +34,8 @@ enum class ControlKind {
     CommandButton, // plain push button
     ImageButton,   // caption + picture + highlight + state value
     Panel,         // 3D panel with a multi-line caption
+    Web,           // a page shown from an address (the web panels)
+    Form,          // a window itself: its size and state, never drawn as a control
 };
 
 enum class Align { Left, Center, Right };

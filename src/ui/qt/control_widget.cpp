@@ -111,6 +111,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
             paintPanel(p);
             break;
         case ControlKind::Timer:
+        case ControlKind::Web:  // the page view inside paints itself
+        case ControlKind::Form:
             break;
     }
     if (control_.hasFocus()) paintFocusRing(p);

@@ -46,7 +46,7 @@ void MainWindow::buildControls() {
     const auto forward = [this](const Event& e) { this->forward(e); };
     widgets_.reserve(model_.controls().size());
     for (const Control& c : model_.controls()) {
-        if (c.kind() == ControlKind::Timer) {
+        if (c.kind() == ControlKind::Timer || c.kind() == ControlKind::Form) {
             widgets_.push_back(nullptr);
             addTimer(c);
         } else {

@@ -1,0 +1,14 @@
+// "Fichyam1" / "Fichyam2": ten ranking records of three lines, each taken
+// whole or not at all.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "reader_checks.h"
+#include "records/data_files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    dravonelle::fuzz::checkReader(bytes, dravonelle::parseClassement, dravonelle::formatClassement, 30, 3);
+    return 0;
+}

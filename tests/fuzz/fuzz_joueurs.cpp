@@ -1,0 +1,13 @@
+// "Joueurs": the 24 names, one a line.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "reader_checks.h"
+#include "records/data_files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    dravonelle::fuzz::checkReader(bytes, dravonelle::parseJoueurs, dravonelle::formatJoueurs, 24, 1);
+    return 0;
+}
