@@ -60,6 +60,7 @@ public:
 
 struct DisplayMode {
     int width = 1280, height = 1024, depth = 32, rate = 60;
+    friend bool operator==(const DisplayMode&, const DisplayMode&) = default;
 };
 
 class DisplayModes {
