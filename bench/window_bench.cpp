@@ -87,6 +87,7 @@ public:
     explicit ScratchFiles(fs::path folder) : folder_(std::move(folder)) {}
     fs::path folder() override { return folder_; }
     void wrote(const std::string&) override {}
+    void warn(const std::string&) override {}
 
 private:
     fs::path folder_;

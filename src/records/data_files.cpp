@@ -76,11 +76,26 @@ bool isDateText(std::string_view t) {
            t[5] == '/' && isDigit(t[6]) && isDigit(t[7]) && t[8] == ' ';
 }
 
+std::string_view withoutByteOrderMark(std::string_view bytes) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kMark)) bytes.remove_prefix(kMark.size());
+    return bytes;
+}
+
 // Hands out the file's values in order; after the first value that is
-// missing or unsound it hands out nothing more.
+// missing or unsound it hands out nothing more. On its way out it tells
+// REPORT whether every value asked for was sound. A line without its line
+// end is taken only as the last of the layout's VALUES: anywhere else the
+// file was cut there.
 class Reader {
 public:
-    explicit Reader(std::string_view bytes) : rest_(bytes) {}
+    Reader(std::string_view bytes, int values, ReadReport* report)
+        : rest_(withoutByteOrderMark(bytes)), values_(values), report_(report) {}
+    ~Reader() {
+        if (report_) report_->whole = !stopped_;
+    }
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
 
     std::optional<int> integer(int min, int max) {
         const auto n = take(nextLine() ? integerIn(*line_, min, max) : std::nullopt);
@@ -110,15 +125,24 @@ private:
     // Reads the next line once per value; false when there is none or the
     // reading has stopped.
     bool nextLine() {
-        if (!line_ && !stopped_) line_ = splitLine();
+        if (!line_ && !stopped_) {
+            line_ = splitLine();
+            ++taken_;
+        }
         return line_.has_value();
     }
     std::optional<std::string_view> splitLine() {
+        if (rest_.empty()) return std::nullopt;
         const std::size_t end = rest_.find_first_of("\r\n");
-        if (end == std::string_view::npos) return std::nullopt;  // none, or cut off
-        const std::string_view l = rest_.substr(0, end);
-        const bool crlf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
-        rest_.remove_prefix(end + (crlf ? 2 : 1));
+        std::string_view l = rest_.substr(0, end);
+        if (end == std::string_view::npos) {
+            if (taken_ + 1 != values_) return std::nullopt;
+            rest_ = {};
+        } else {
+            const bool crlf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
+            rest_.remove_prefix(end + (crlf ? 2 : 1));
+        }
+        while (!l.empty() && (l.back() == ' ' || l.back() == '\t')) l.remove_suffix(1);
         return l;
     }
     template <typename T>
@@ -129,6 +153,9 @@ private:
     }
 
     std::string_view rest_;
+    int values_;
+    int taken_ = 0;
+    ReadReport* report_;
     std::optional<std::string_view> line_;
     bool stopped_ = false;
 };
@@ -151,9 +178,9 @@ std::string formatJoueurs(const Joueurs& joueurs) {
     return w.take();
 }
 
-Joueurs parseJoueurs(std::string_view bytes) {
+Joueurs parseJoueurs(std::string_view bytes, ReadReport* report) {
     Joueurs j = joueursNeufs();
-    Reader r(bytes);
+    Reader r(bytes, kPersonnages, report);
     for (int i = 1; i <= kPersonnages; ++i) {
         const auto nom = r.text(isNameText);
         if (!nom) break;
@@ -171,9 +198,9 @@ std::string formatAbandons(const Abandons& abandons) {
     return w.take();
 }
 
-Abandons parseAbandons(std::string_view bytes) {
+Abandons parseAbandons(std::string_view bytes, ReadReport* report) {
     Abandons a;
-    Reader r(bytes);
+    Reader r(bytes, 1 + kPersonnages, report);
     const auto total = r.integer(0, kCompteurMax);
     if (!total) return a;
     a.TotalAbandons = *total;
@@ -195,9 +222,9 @@ std::string formatInfos(const Infos& infos) {
     return w.take();
 }
 
-Infos parseInfos(std::string_view bytes) {
+Infos parseInfos(std::string_view bytes, ReadReport* report) {
     Infos f;
-    Reader r(bytes);
+    Reader r(bytes, 1 + kPersonnages + kCompteursCréation, report);
     const auto total = r.integer(0, kCompteurMax);
     if (!total) return f;
     f.TotalTerminées = *total;
@@ -226,9 +253,9 @@ std::string formatClassement(const Classement& classement) {
     return w.take();
 }
 
-Classement parseClassement(std::string_view bytes) {
+Classement parseClassement(std::string_view bytes, ReadReport* report) {
     Classement c;
-    Reader r(bytes);
+    Reader r(bytes, 3 * kRangs, report);
     for (int k = 1; k <= kRangs; ++k) {
         const auto personnage = r.integer(0, kPersonnages);
         const auto date = r.text(isDateText);
@@ -261,9 +288,9 @@ std::string formatCommence(const Commence& commence) {
     return w.take();
 }
 
-Commence parseCommence(std::string_view bytes) {
+Commence parseCommence(std::string_view bytes, ReadReport* report) {
     Commence c;
-    Reader r(bytes);
+    Reader r(bytes, 9, report);
     // Each value is taken only when it and all before it are sound.
     if (const auto v = r.boolean()) c.SansAnimation = *v;
     r.integer(kShortMin, kShortMax);  // always 0, ignored

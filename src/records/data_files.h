@@ -10,8 +10,9 @@
 // Reading takes the values in file order as long as they are sound and leaves
 // the neutral value (that of a fresh installation) for the rest: a missing
 // file (pass ""), a short one, a garbled line or a value of the wrong kind or
-// out of range never fails. Lines may end in CR LF, CR or LF; a last line
-// without its line end is a cut-off file and is not taken; lines past the
+// out of range never fails. What an editor may add is read as if it were not
+// there: a UTF-8 byte-order mark, blanks at the end of a line, lines ending in
+// LF or CR instead of CR LF, no line end after the last line. Lines past the
 // layout are ignored. A file the game wrote reads back to the same bytes:
 // format(parse(format(x))) == format(x).
 //
@@ -34,6 +35,13 @@
 
 namespace dravonelle {
 
+// Whether a reading took every value of its layout. A file read only in part
+// holds more than the game could take from it: it must not be written over
+// before its bytes are kept somewhere.
+struct ReadReport {
+    bool whole = true;
+};
+
 inline constexpr const char* kJoueursFile = "Joueurs";
 inline constexpr const char* kCommenceFile = "Commence";
 // The files of a way of playing: "Fichyam2", "Info2", "Abandon2" for way 2,
@@ -45,23 +53,23 @@ std::string abandonFile(int modeTirage);
 // "Joueurs": 24 names. A name that cannot be read, and every one after it,
 // is the name of a fresh installation.
 std::string formatJoueurs(const Joueurs& joueurs);
-Joueurs parseJoueurs(std::string_view bytes);
+Joueurs parseJoueurs(std::string_view bytes, ReadReport* report = nullptr);
 
 // "Abandon1" / "Abandon2": 25 lines.
 std::string formatAbandons(const Abandons& abandons);
-Abandons parseAbandons(std::string_view bytes);
+Abandons parseAbandons(std::string_view bytes, ReadReport* report = nullptr);
 
 // "Info1" / "Info2": 37 lines.
 std::string formatInfos(const Infos& infos);
-Infos parseInfos(std::string_view bytes);
+Infos parseInfos(std::string_view bytes, ReadReport* report = nullptr);
 
 // "Fichyam1" / "Fichyam2": 30 lines, ten records of three.
 std::string formatClassement(const Classement& classement);
-Classement parseClassement(std::string_view bytes);
+Classement parseClassement(std::string_view bytes, ReadReport* report = nullptr);
 
 // "Commence": 9 lines. Line 2 is written 0 and read (an integer) and ignored;
 // line 3 is empty when there is no character.
 std::string formatCommence(const Commence& commence);
-Commence parseCommence(std::string_view bytes);
+Commence parseCommence(std::string_view bytes, ReadReport* report = nullptr);
 
 }  // namespace dravonelle

@@ -15,16 +15,16 @@ Classement neutralClassement() { return Classement{}; }
 
 void JeuYam::InitScores() {
     const std::string neutral = formatClassement(neutralClassement());
-    const Classement un = parseClassement(LitFichier(classementFile(1), neutral));
-    const Classement deux = parseClassement(LitFichier(classementFile(2), neutral));
+    const Classement un = Lit(classementFile(1), neutral, parseClassement);
+    const Classement deux = Lit(classementFile(2), neutral, parseClassement);
     PersonnagesClassés = personnagesClassés(un, deux);
 
-    const Abandons a = parseAbandons(LitFichier(abandonFile(ModeTirage), formatAbandons(Abandons{})));
+    const Abandons a = Lit(abandonFile(ModeTirage), formatAbandons(Abandons{}), parseAbandons);
     TotalAbandons = a.TotalAbandons;
     AbandonsPar = a.AbandonsPar;
     AbandonPartie();
 
-    const dravonelle::Infos info = parseInfos(LitFichier(infoFile(ModeTirage), formatInfos(dravonelle::Infos{})));
+    const dravonelle::Infos info = Lit(infoFile(ModeTirage), formatInfos(dravonelle::Infos{}), parseInfos);
     TotalTerminées = info.TotalTerminées;
     TerminéesPar = info.TerminéesPar;
     CompteursCréation = info.CompteursCréation;
@@ -36,7 +36,7 @@ void JeuYam::InitScores() {
     }
     for (int r = 0; r < 12; ++r) Stats3(r).setCaption(plainNumber(CompteursCréation[static_cast<std::size_t>(r)]));
 
-    const Classement c = parseClassement(LitFichier(classementFile(ModeTirage), neutral));
+    const Classement c = Lit(classementFile(ModeTirage), neutral, parseClassement);
     ClassementPersonnage = c.ClassementPersonnage;
     ClassementDate = c.ClassementDate;
     ClassementScore = c.ClassementScore;

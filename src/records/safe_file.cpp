@@ -51,13 +51,31 @@ bool isPlainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
+// Where a write to PATH lands: a symbolic link is followed to the file it
+// names, so that the link stays a link and its target gets the new bytes.
+// Empty for a loop of links.
+fs::path followLinks(fs::path path) {
+    std::error_code ec;
+    for (int hops = 0; hops < 40; ++hops) {
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) return {};
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return {};
+}
+
 }  // namespace
 
 bool writeWhole(const fs::path& folder, const std::string& name, std::string_view bytes) {
     if (!isPlainName(name)) return false;
-    const fs::path target = folder / name;
+    const fs::path target = followLinks(folder / name);
+    if (target.empty() || !target.has_filename()) return false;
+    // The new file is made beside the target, so that the rename stays on
+    // its file system.
+    const fs::path where = target.parent_path();
     fs::path temporary;
-    const int fd = createTemporary(folder, name, temporary);
+    const int fd = createTemporary(where, target.filename().string(), temporary);
     if (fd < 0) return false;
 
     struct stat old {};
@@ -71,7 +89,7 @@ bool writeWhole(const fs::path& folder, const std::string& name, std::string_vie
         ::unlink(temporary.c_str());
         return false;
     }
-    syncFolder(folder);
+    syncFolder(where);
     return true;
 }
 

@@ -14,8 +14,10 @@ namespace dravonelle {
 // Replaces the file NAME in FOLDER by BYTES: they go to a new file beside it,
 // which is flushed to the disk and then renamed over the old one, so a reader
 // sees either the old content or the new, never a mixture. The new file keeps
-// the old one's permissions. On failure the old file is left as it was, the
-// temporary file is removed, and the answer is false.
+// the old one's permissions. A symbolic link under NAME is followed: its
+// target is replaced the same way, beside itself, and the link stays. On
+// failure the old file is left as it was, the temporary file is removed, and
+// the answer is false.
 bool writeWhole(const std::filesystem::path& folder, const std::string& name, std::string_view bytes);
 
 // The content of the file NAME in FOLDER, at most LIMIT bytes from its start

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "game/dice.h"
+#include "records/data_files.h"
 #include "game/sheet_index.h"
 #include "ui/controls/control_model.h"
 #include "ui/display_mode.h"
@@ -169,6 +170,15 @@ public:
     // Data files: read whole (a missing one is created with its neutral
     // content first) and written whole, never half.
     std::string LitFichier(const std::string& name, const std::string& neutral);
+    // A data file read whole, or read as far as it is sound and then kept
+    // aside before the first write over it.
+    template <typename T>
+    T Lit(const std::string& name, const std::string& neutral, T (*parse)(std::string_view, ReadReport*)) {
+        ReadReport report;
+        T value = parse(LitFichier(name, neutral), &report);
+        if (!report.whole) endommagés_.insert(name);
+        return value;
+    }
     void ÉcritFichier(const std::string& name, const std::string& bytes);
     void LitNoms();
     void ÉcritAbandons(int mode);
@@ -360,6 +370,10 @@ private:
     // Data files that are there but could not be read this run: kept as they
     // are rather than replaced by what the game holds in their place.
     std::set<std::string, std::less<>> illisibles_;
+    // Data files that were read only in part: their bytes are copied beside
+    // them before the game first writes over them.
+    std::set<std::string, std::less<>> endommagés_;
+    bool GardeCopie(const std::string& name);
     std::map<std::pair<std::string, EventKind>, Handler, std::less<>> handlers_;
 };
 

@@ -115,6 +115,9 @@ public:
     virtual ~Files() = default;
     virtual std::filesystem::path folder() = 0;
     virtual void wrote(const std::string& name) = 0;  // a data file was rewritten
+    // Something the player must know about the records, said once: on
+    // standard error, besides the bubble.
+    virtual void warn(const std::string& text) = 0;
 };
 
 struct Platform {

@@ -1,6 +1,7 @@
 #include "ui/scripted_platform.h"
 
 #include <cstdio>
+#include <iostream>
 
 namespace dravonelle {
 
@@ -94,5 +95,12 @@ void ScriptedPlatform::navigate(const std::string& panel, const std::string& add
 void ScriptedPlatform::exit() { exited_ = true; }
 
 void ScriptedPlatform::wrote(const std::string& name) { out_ << "write " << name << '\n'; }
+
+// Standard error, after everything printed so far, so that the two streams
+// read in order when they go to one file.
+void ScriptedPlatform::warn(const std::string& text) {
+    out_.flush();
+    std::cerr << text << std::endl;
+}
 
 }  // namespace dravonelle

@@ -79,6 +79,7 @@ public:
     // Files
     std::filesystem::path folder() override { return folder_; }
     void wrote(const std::string& name) override;
+    void warn(const std::string& text) override;
 
 private:
     std::ostream& out_;

@@ -34,7 +34,7 @@ void JeuYam::Démarre() {
     model_.at("Halte").hide();
     model_.at("Halte").show();
 
-    const Commence saved = parseCommence(LitFichier(kCommenceFile, formatCommence(Commence{})));
+    const Commence saved = Lit(kCommenceFile, formatCommence(Commence{}), parseCommence);
     SansAnimation = saved.SansAnimation;
     PersonnageDépart = saved.PersonnageDépart;
     ModeTirage = saved.ModeTirage;

@@ -59,6 +59,31 @@ TEST_F(SafeFile, ReplacesTheContentAndLeavesNoTemporaryFile) {
     EXPECT_EQ(entries(), (std::set<std::string>{"Commence", "Joueurs"}));
 }
 
+// A data file kept elsewhere behind a link (a synchronised folder, say) is
+// written where the link points, through a chain of links, relative or not;
+// the links stay links. A loop of links is refused and changes nothing.
+TEST_F(SafeFile, WritesThroughSymbolicLinks) {
+    fs::create_directory(dir / "elsewhere");
+    ASSERT_TRUE(writeWhole(dir / "elsewhere", "Fichyam1", "old"));
+    fs::create_symlink("elsewhere/Fichyam1", dir / "middle");
+    fs::create_symlink(dir / "middle", dir / "Fichyam1");
+    ASSERT_TRUE(writeWhole(dir, "Fichyam1", "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "Fichyam1"));
+    EXPECT_TRUE(fs::is_symlink(dir / "middle"));
+    EXPECT_EQ(readWhole(dir / "elsewhere", "Fichyam1"), "new");
+    EXPECT_EQ(readWhole(dir, "Fichyam1"), "new");
+    EXPECT_EQ(entries(), (std::set<std::string>{"Fichyam1", "elsewhere", "middle"}));
+    // A link to a file not there yet makes it there.
+    fs::create_symlink("elsewhere/Info1", dir / "Info1");
+    ASSERT_TRUE(writeWhole(dir, "Info1", "made"));
+    EXPECT_EQ(readWhole(dir / "elsewhere", "Info1"), "made");
+
+    fs::create_symlink("Info2", dir / "Abandon2");
+    fs::create_symlink("Abandon2", dir / "Info2");
+    EXPECT_FALSE(writeWhole(dir, "Info2", "loop"));
+    EXPECT_TRUE(fs::is_symlink(dir / "Info2"));
+}
+
 TEST_F(SafeFile, KeepsTheOldFilesPermissions) {
     ASSERT_TRUE(writeWhole(dir, "Fichyam1", "old"));
     ASSERT_EQ(::chmod((dir / "Fichyam1").c_str(), 0640), 0);
