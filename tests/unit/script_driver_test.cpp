@@ -94,6 +94,20 @@ TEST(ScriptDriver, BlankAndCommentLinesAreSkippedAndQueriesFollowTheScript) {
     EXPECT_EQ(lines(r.out), std::vector<std::string>{"NuméroTirage = 0"});
 }
 
+// A line past the longest the driver takes is refused before it is read
+// whole; one just at the limit is an ordinary (here unknown) line.
+TEST(ScriptDriver, RefusesALineTooLong) {
+    const std::string atLimit(kLongestLine, 'x');
+    ScriptRun r = run("start\n" + atLimit + "\nfield NuméroJet\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("error: unknown command xxx"), std::string::npos);
+    r = run("# first\n" + atLimit + "y\nstart\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "error: line too long\n");
+    // The last line needs no line end.
+    EXPECT_EQ(lines(run("start\nfield NuméroJet").out), std::vector<std::string>{"NuméroJet = 0"});
+}
+
 TEST(ScriptTokens, QuotesGroupAndEscape) {
     using V = std::vector<std::string>;
     EXPECT_EQ(splitScriptLine("click  Cases\t35"), (V{"click", "Cases", "35"}));

@@ -22,6 +22,17 @@ struct ScriptError {
     int status = 2;
 };
 
+// A token as an error message repeats it: at most 80 characters, cut
+// between two characters, never inside one.
+std::string echo(const std::string& token) {
+    std::size_t end = 0;
+    for (int chars = 0; end < token.size() && chars < 80; ++chars) {
+        ++end;
+        while (end < token.size() && (static_cast<unsigned char>(token[end]) & 0xC0) == 0x80) ++end;
+    }
+    return end < token.size() ? token.substr(0, end) + "…" : token;
+}
+
 std::optional<int> toInt(const std::string& token) {
     int value = 0;
     const char* end = token.data() + token.size();
@@ -32,7 +43,7 @@ std::optional<int> toInt(const std::string& token) {
 
 int needInt(const std::string& token, int low, int high) {
     auto v = toInt(token);
-    if (!v || *v < low || *v > high) throw ScriptError{"bad number " + token};
+    if (!v || *v < low || *v > high) throw ScriptError{"bad number " + echo(token)};
     return *v;
 }
 
@@ -98,7 +109,7 @@ public:
 
 private:
     void arity(const std::vector<std::string>& t, std::size_t low, std::size_t high) {
-        if (t.size() < low || t.size() > high) throw ScriptError{"wrong number of arguments to " + t[0]};
+        if (t.size() < low || t.size() > high) throw ScriptError{"wrong number of arguments to " + echo(t[0])};
     }
 
     // Commands that set up the platform; some may also come after start.
@@ -114,7 +125,7 @@ private:
             unsigned long long seed = 0;
             const char* end = t[1].data() + t[1].size();
             auto [ptr, ec] = std::from_chars(t[1].data(), end, seed);
-            if (ec != std::errc() || ptr != end) throw ScriptError{"bad seed " + t[1]};
+            if (ec != std::errc() || ptr != end) throw ScriptError{"bad seed " + echo(t[1])};
             platform_.setSeed(seed);
         } else if (cmd == "now") {
             arity(t, 3, 3);
@@ -141,13 +152,20 @@ private:
     }
 
     void beforeStart(const std::string& cmd) {
-        if (jeu_) throw ScriptError{cmd + " must come before start"};
+        if (jeu_) throw ScriptError{echo(cmd) + " must come before start"};
     }
 
     static bool yesNo(const std::string& word) {
         if (word == "yes") return true;
         if (word == "no") return false;
-        throw ScriptError{"expected yes or no, not " + word};
+        throw ScriptError{"expected yes or no, not " + echo(word)};
+    }
+
+    static int daysIn(int year, int month) {
+        if (month < 1 || month > 12) return 0;
+        static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        return days[month - 1] + (month == 2 && leap ? 1 : 0);
     }
 
     static DateTime parseTime(const std::string& date, const std::string& time) {
@@ -155,8 +173,8 @@ private:
         char tail;
         if (std::sscanf(date.c_str(), "%4d-%2d-%2d%c", &y, &mo, &d, &tail) != 3 ||
             std::sscanf(time.c_str(), "%2d:%2d:%2d%c", &h, &mi, &s, &tail) != 3 || mo < 1 || mo > 12 || d < 1 ||
-            d > 31 || h > 23 || mi > 59 || s > 59 || y < 1601 || h < 0 || mi < 0 || s < 0) {
-            throw ScriptError{"bad time " + date + " " + time};
+            d > daysIn(y, mo) || h > 23 || mi > 59 || s > 59 || y < 1601 || h < 0 || mi < 0 || s < 0) {
+            throw ScriptError{"bad time " + echo(date) + " " + echo(time)};
         }
         return DateTime{y, mo, d, h, mi, s, weekdayOf(y, mo, d)};
     }
@@ -170,7 +188,7 @@ private:
     }
 
     JeuYam& started(const std::string& cmd) {
-        if (!jeu_) throw ScriptError{cmd + " before start"};
+        if (!jeu_) throw ScriptError{echo(cmd) + " before start"};
         return *jeu_;
     }
 
@@ -189,13 +207,13 @@ private:
     Control& control(const std::vector<std::string>& t, std::size_t first, std::size_t count) {
         const std::string& name = t[first];
         ControlModel* window = windowOf(name);
-        if (!window) throw ScriptError{"unknown control " + name};
+        if (!window) throw ScriptError{"unknown control " + echo(name)};
         const bool isArray = window->isArray(name);
         if (isArray != (count == 2)) {
-            throw ScriptError{isArray ? name + " needs an index" : name + " takes no index"};
+            throw ScriptError{isArray ? echo(name) + " needs an index" : echo(name) + " takes no index"};
         }
         Control* c = window->find(name, isArray ? needInt(t[first + 1], -32768, 32767) : -1);
-        if (!c) throw ScriptError{"no index " + t[first + 1] + " in " + name};
+        if (!c) throw ScriptError{"no index " + echo(t[first + 1]) + " in " + echo(name)};
         return *c;
     }
 
@@ -204,7 +222,7 @@ private:
         arity(t, 3, 4);
         Control& c = control(t, 1, t.size() - 2);
         auto value = property(c, t.back());
-        if (!value) throw ScriptError{"unknown property " + t.back()};
+        if (!value) throw ScriptError{"unknown property " + echo(t.back())};
         out_ << c.label() << '.' << t.back() << " = " << *value << '\n';
     }
 
@@ -214,8 +232,8 @@ private:
         int index = -1;
         if (t.size() == 3) index = needInt(t[2], 0, 32767);
         const FieldLookup f = readField(jeu, t[1], index);
-        if (f.status == FieldLookup::Status::UnknownField) throw ScriptError{"unknown field " + t[1]};
-        if (f.status == FieldLookup::Status::BadIndex) throw ScriptError{"bad index for field " + t[1]};
+        if (f.status == FieldLookup::Status::UnknownField) throw ScriptError{"unknown field " + echo(t[1])};
+        if (f.status == FieldLookup::Status::BadIndex) throw ScriptError{"bad index for field " + echo(t[1])};
         out_ << t[1];
         if (index >= 0) out_ << '(' << index << ')';
         out_ << " = " << valueText(f.value) << '\n';
@@ -249,14 +267,14 @@ private:
             JeuYam& jeu = started(cmd);
             arity(t, 2, 2);
             const Control* timer = model_.hasName(t[1]) && !model_.isArray(t[1]) ? model_.find(t[1]) : nullptr;
-            if (!timer || timer->kind() != ControlKind::Timer) throw ScriptError{"unknown timer " + t[1]};
+            if (!timer || timer->kind() != ControlKind::Timer) throw ScriptError{"unknown timer " + echo(t[1])};
             jeu.handle(Event::tick(t[1]));
         } else if (cmd == "close") {
             JeuYam& jeu = started(cmd);
             arity(t, 1, 1);
             jeu.handle(Event::close());
         } else {
-            throw ScriptError{"unknown command " + cmd};
+            throw ScriptError{"unknown command " + echo(cmd)};
         }
     }
 
@@ -271,7 +289,7 @@ private:
         if (k.size() == 1 && std::isalpha(static_cast<unsigned char>(k[0]))) {
             return Event::keyPress(Key::Letter, static_cast<char>(std::toupper(static_cast<unsigned char>(k[0]))));
         }
-        throw ScriptError{"unknown key " + k};
+        throw ScriptError{"unknown key " + echo(k)};
     }
 
     std::ostream& out_;
@@ -291,9 +309,13 @@ int ScriptSession::run(std::string line) {
     if (ended_) return 0;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     try {
+        // A comment starts with '#' as written: a quoted first token is a
+        // word of the script, whatever it holds.
+        const std::size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos || line[first] == '#') return 0;
         auto tokens = splitScriptLine(line);
         if (!tokens) throw ScriptError{"unclosed quote"};
-        if (tokens->empty() || (*tokens)[0][0] == '#') return 0;
+        if (tokens->empty()) return 0;
         if (!driver_->run(*tokens)) ended_ = true;
     } catch (const ScriptError& e) {
         out_ << "error: " << e.message << std::endl;
@@ -307,10 +329,38 @@ int ScriptSession::run(std::string line) {
 
 const JeuYam* ScriptSession::jeu() const { return driver_->jeu(); }
 
+namespace {
+
+// Reads one line into LINE, at most kLongestLine bytes of it: false at the
+// end of the input, and TOOLONG set when the line goes on past the limit (the
+// rest of it is left unread).
+bool readLine(std::istream& in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    std::streambuf* buffer = in.rdbuf();
+    for (;;) {
+        const int c = buffer->sbumpc();
+        if (c == std::char_traits<char>::eof()) return !line.empty();
+        if (c == '\n') return true;
+        if (line.size() == kLongestLine) {
+            tooLong = true;
+            return true;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+}
+
+}  // namespace
+
 int runScript(std::istream& in, std::ostream& out, const std::filesystem::path& folder) {
     ScriptSession session(out, folder);
     std::string line;
-    while (!session.ended() && std::getline(in, line)) {
+    bool tooLong = false;
+    while (!session.ended() && readLine(in, line, tooLong)) {
+        if (tooLong) {
+            out << "error: line too long" << std::endl;
+            return 2;
+        }
         if (const int status = session.run(line); status != 0) return status;
     }
     out.flush();

@@ -3,6 +3,7 @@
 // what a person would see and hear.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <istream>
 #include <memory>
@@ -38,8 +39,13 @@ private:
     bool ended_ = false;
 };
 
+// The longest script line the driver takes, in bytes: a longer one is
+// refused ("error: line too long", status 2) without being read whole.
+inline constexpr std::size_t kLongestLine = 1 << 20;
+
 // Exit status: 0 at the end of the script or when the game ends, 2 for a
-// wrong command, control, index or property, 3 for a dialog with no answer.
+// wrong command, control, index or property or a line too long, 3 for a
+// dialog with no answer.
 int runScript(std::istream& in, std::ostream& out, const std::filesystem::path& folder);
 
 }  // namespace dravonelle
