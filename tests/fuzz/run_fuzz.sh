@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets in build-fuzz/ and runs each for SECONDS, seeded
 # with the data files of tests/records and the scripts of tests/scenarios.
-#   tests/fuzz/run_fuzz.sh SECONDS_PER_TARGET
+#   tests/fuzz/run_fuzz.sh SECONDS_PER_TARGET [TARGET...]
+# TARGET: joueurs, abandons, infos, classement, commence, script_tokens
+# (all of them when none is named).
 # Prints one line per target with the runs it executed. Exits non-zero when
 # any target crashes, leaks, trips a sanitizer or fails one of its checks;
 # the input that did it is kept in build-fuzz/artifacts/ and the output in
 # build-fuzz/logs/. To replay one: build-fuzz/fuzz_NAME build-fuzz/artifacts/FILE
 set -euo pipefail
 
-seconds=${1:?usage: $0 SECONDS_PER_TARGET}
+seconds=${1:?usage: $0 SECONDS_PER_TARGET [TARGET...]}
+shift
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(joueurs abandons infos classement commence script_tokens)
 cd "$(dirname "$0")/../.."
 root=$PWD
 build=$root/build-fuzz
 
 cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 cmake --build "$build" -j 2 > "$build/build.log" || { cat "$build/build.log"; exit 1; }
+
+for target in "${targets[@]}"; do
+  [ -x "$build/fuzz_$target" ] || { echo "$0: no target fuzz_$target" >&2; exit 2; }
+done
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
@@ -54,7 +63,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 failed=0
-for target in joueurs abandons infos classement commence script_tokens; do
+for target in "${targets[@]}"; do
   log=$build/logs/fuzz_$target.log
   seeds=$(find "$corpus/$target" -type f | wc -l)
   status=0
@@ -62,12 +71,12 @@ for target in joueurs abandons infos classement commence script_tokens; do
       -print_final_stats=1 -artifact_prefix="$build/artifacts/fuzz_$target-" \
       "$corpus/$target" > "$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
-  if [ "$status" -ne 0 ] || grep -qE '^(SUMMARY: |==[0-9]+==ERROR)|runtime error:' "$log"; then
+  if [ "$status" -ne 0 ] || grep -aqE '^(SUMMARY: |==[0-9]+==ERROR)|runtime error:' "$log"; then
     failed=1
     artifact=$(sed -n 's/.*Test unit written to //p' "$log" | tail -n 1)
     printf 'fuzz_%-14s FAILED (status %s) after %s runs; input: %s; log: %s\n' \
       "$target" "$status" "${runs:-?}" "${artifact:-none}" "$log"
-    grep -m 5 -E 'check failed|ERROR|runtime error|SUMMARY' "$log" | sed 's/^/    /' || true
+    grep -a -m 5 -E 'check failed|ERROR|runtime error|SUMMARY' "$log" | sed 's/^/    /' || true
   else
     printf 'fuzz_%-14s %10s runs in %ss, corpus grown to %s inputs from %s seeds\n' "$target" "${runs:-?}" \
       "$seconds" "$(find "$corpus/$target" -type f | wc -l)" "$seeds"
