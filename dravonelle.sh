@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev libxcb-randr0-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xdotool imagemagick x11-utils fonts-liberation)
+          xvfb xdotool imagemagick x11-utils fonts-liberation
+          clang libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
@@ -51,6 +52,8 @@ case "${1:-play}" in
     # run with every other check but that one.
     (cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
        ctest --output-on-failure -j "$jobs" -R '^qt[.]')
+    # The data file readers and the script tokeniser under libFuzzer.
+    tests/fuzz/run_fuzz.sh 10
     ;;
   *)
     echo "usage: $0 [play|test]" >&2

@@ -5,7 +5,9 @@
 #include <deque>
 
 #include "ui/jeu_yam.h"
+#include "ui/qt/consent_window.h"
 #include "ui/qt/control_style.h"
+#include "ui/qt/exit_signals.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_platform.h"
 
@@ -32,8 +34,33 @@ int main(int argc, char* argv[]) {
     MainWindow window(model, [&game](const Event& e) { game.handle(e); });
     platform.attach(window);
 
+    // SIGINT, SIGTERM and SIGHUP say farewell as closing the window does;
+    // once the game is ending, they have nothing more to do.
+    ExitSignals exitSignals([&] {
+        if (!platform.exitRequested()) game.FinParSignal();
+    });
+
+    // The window tests name their own web site (a server on the loopback).
+    if (const char* site = std::getenv("DRAVONELLE_WEB_BASE")) game.AdresseSite = site;
+
     game.Form_Load();
+    if (game.consentementAttendu()) {
+        // A small screen is switched only with the player's consent: the
+        // game waits for the answer in a loop of its own.
+        ConsentWindow consent(game.consentement(), [&game](const Event& e) { game.handle(e); });
+        platform.webView().attach(consent);  // its logo page
+        consent.showCentred();
+        while (game.consentementAttendu() && !platform.exitRequested())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    // Refused, or ended before its window was ever shown.
+    if (platform.exitRequested()) return 0;
     window.sync();
+    // A screen smaller than the window, the switch refused or impossible,
+    // shows it scaled down (ui/qt/screen_fit.h); offscreen there is no
+    // screen a player sees.
+    const QString where = QGuiApplication::platformName();
+    if (where != QLatin1String("offscreen") && where != QLatin1String("minimal")) window.fitToScreen();
     window.show();
     window.activateWindow();
     return app.exec();

@@ -18,12 +18,17 @@ constexpr Color kPanelPaper{250, 246, 232};
 constexpr Color kPanelInk{32, 64, 112};
 
 // The logo page on its background, as both the consent window and the
-// offline panel show it.
-void addLogo(ControlModel& m, int leftPx, int topPx, int widthPx, int heightPx) {
-    ControlDesign fond = box(ControlKind::PictureBox, leftPx, topPx, widthPx, heightPx);
+// offline panel show it: one size for both, the size of the picture
+// "LogoFond" (picture_recipes.cpp), the page 8 pixels inside it.
+constexpr int kLogoWidth = 400, kLogoHeight = 156;
+
+void addLogo(ControlModel& m, const char* holder, int leftPx, int topPx) {
+    ControlDesign fond = box(ControlKind::PictureBox, leftPx, topPx, kLogoWidth, kLogoHeight);
     fond.picture = "LogoFond";
+    fond.backcolor = kPanelPaper;  // about its corners
+    if (holder) fond.container = holder;
     m.add("LogoFondPic", fond);
-    m.add("LogoWeb", inside("LogoFondPic", box(ControlKind::Web, 8, 8, widthPx - 16, heightPx - 16)));
+    m.add("LogoWeb", inside("LogoFondPic", box(ControlKind::Web, 8, 8, kLogoWidth - 16, kLogoHeight - 16)));
 }
 
 }  // namespace
@@ -51,10 +56,7 @@ void addWebPanels(ControlModel& m) {
     panel.border = true;
     panel.backcolor = kPanelPaper;
     m.add("NonConnectéPic", panel);
-    ControlDesign fond = inside("NonConnectéPic", box(ControlKind::PictureBox, 10, 10, kWidth - 20, 160));
-    fond.picture = "LogoFond";
-    m.add("LogoFondPic", fond);
-    m.add("LogoWeb", inside("LogoFondPic", box(ControlKind::Web, 8, 8, kWidth - 36, 144)));
+    addLogo(m, "NonConnectéPic", (kWidth - kLogoWidth) / 2, 10);
     ControlDesign message = inside("NonConnectéPic", box(ControlKind::Label, 10, 178, kWidth - 20, 40));
     message.caption = " Vous devez être connecté à internet pour utiliser ce logiciel";
     message.fontsize = 10;
@@ -79,7 +81,7 @@ void buildConsentForm(ControlModel& m) {
     form.visible = false;
     form.caption = "Dravonelle";
     m.add("AfficheForm", form);
-    addLogo(m, 10, 10, kWidth - 20, 150);
+    addLogo(m, nullptr, (kWidth - kLogoWidth) / 2, 10);
     ControlDesign label = box(ControlKind::Label, 10, 170, kWidth - 20, 24);
     label.fontsize = 11;
     label.bold = true;

@@ -40,8 +40,9 @@ wait_for() {
 
 # Xvfb chooses a free display itself and writes its number on descriptor 3:
 # no other server, another window test's included, can take it in between.
+# start_xvfb [WxHxDEPTH]: the screen, 1280x1024x24 unless named.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
     xvfb_pid=$!
     wait_for 100 grep -q '[0-9]' "$scratch/display" || return 1
     export DISPLAY=":$(tr -dc 0-9 <"$scratch/display")"
@@ -55,12 +56,14 @@ start_xvfb() {
 # per line, may be empty), read through dravonelle-script in a folder of
 # their own: a line "NAME(I) LEFT TOP WIDTH HEIGHT" each, on standard output.
 # A control held in a container counts from the container's corner.
+# $places_setup, if set, holds driver lines for before start ("screen …").
 read_places() {
     local prep=$1
     shift
     local folder
     folder=$(mktemp -d -p "$scratch" layout.XXXX)
     {
+        [ -n "${places_setup:-}" ] && printf '%s\n' "$places_setup"
         echo start
         [ -n "$prep" ] && printf '%s\n' "$prep"
         for c in "$@"; do
@@ -84,7 +87,7 @@ centre() { box "$1" | awk '{ print int($1 + $3 / 2), int($2 + $4 / 2) }'; }
 # ---- the game and the player -------------------------------------------------
 
 # launch_game [VAR=VALUE...]: the built game copied into $scratch/game with
-# its pictures and sounds (it keeps its data files in its own folder, away
+# its pictures, sounds and pages (it keeps its data files in its own folder, away
 # from the build) and started there
 # with the given environment; $game_pid and $window are set.
 launch_game() {
@@ -96,6 +99,7 @@ launch_game() {
     built=$(dirname "$game")
     [ -d "$built/pictures" ] && cp -r "$built/pictures" "$scratch/game/"
     cp "$built"/*.wav "$scratch/game/" 2>/dev/null
+    cp "$built"/*.htm "$scratch/game/" 2>/dev/null
     (
         cd "$scratch/game" || exit 1
         unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 #include "ui/qt/control_style.h"
 #include "ui/qt/picture_store.h"
@@ -52,7 +53,8 @@ ControlWidget::ControlWidget(const Control& control, PictureStore& pictures, For
     // A shape is only a frame: the pointer passes through it to the cell it
     // surrounds.
     if (control.kind() == ControlKind::Shape) setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(pixelRect(control));
+    place_ = pixelRect(control);
+    setGeometry(place_);
     // Said outright either way, so that showing the window does not show a
     // control the game keeps hidden.
     setVisible(control.visible());
@@ -63,10 +65,30 @@ void ControlWidget::refresh() {
     const QRect r = animated ? *animatedFrame_ : pixelRect(control_);
     const bool shown = animated ? !r.isEmpty() : control_.visible();
     // A die waiting for its turn keeps its old place out of sight.
-    if ((shown || !animated) && r != geometry()) setGeometry(r);
+    if (shown || !animated) {
+        place_ = r;
+        const QRect onScreen = zoomed(r);
+        if (onScreen != geometry()) setGeometry(onScreen);
+    }
     if (shown == isHidden()) setVisible(shown);
     update();
 }
+
+void ControlWidget::setZoom(qreal zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    refresh();
+}
+
+QRect ControlWidget::zoomed(const QRect& r) const {
+    if (zoom_ == 1) return r;
+    // Each edge is scaled on its own, so that neighbours stay edge to edge.
+    const auto at = [this](int v) { return static_cast<int>(std::lround(v * zoom_)); };
+    const int left = at(r.x()), top = at(r.y());
+    return {left, top, at(r.x() + r.width()) - left, at(r.y() + r.height()) - top};
+}
+
+QRect ControlWidget::area() const { return zoom_ == 1 ? rect() : QRect(QPoint(0, 0), place_.size()); }
 
 void ControlWidget::setAnimatedFrame(std::optional<QRect> frame) {
     animatedFrame_ = frame;
@@ -92,6 +114,8 @@ void ControlWidget::mouseMoveEvent(QMouseEvent*) { forward_(Event::move(control_
 void ControlWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    // Drawn in window pixels; a zoomed window scales them here.
+    if (zoom_ != 1) p.scale(zoom_, zoom_);
     switch (control_.kind()) {
         case ControlKind::Label:
             paintLabel(p);
@@ -136,9 +160,9 @@ void ControlWidget::paintCaption(QPainter& p, const QRect& box, int flags) const
 
 void ControlWidget::paintLabel(QPainter& p) const {
     const ControlDesign& d = control_.design();
-    if (!d.transparent) p.fillRect(rect(), toQColor(control_.backcolor()));
+    if (!d.transparent) p.fillRect(area(), toQColor(control_.backcolor()));
     const int margin = d.align == Align::Center ? 0 : 3;
-    const QRect box = rect().adjusted(margin, 0, -margin, 0);
+    const QRect box = area().adjusted(margin, 0, -margin, 0);
     int flags = alignmentFlags(d.align);
     if (d.autosize) {
         flags |= Qt::AlignVCenter;
@@ -156,15 +180,15 @@ void ControlWidget::paintLabel(QPainter& p) const {
 void ControlWidget::paintPicture(QPainter& p) const {
     // An image is its picture alone; a picture box is a filled frame.
     const bool box = control_.kind() == ControlKind::PictureBox;
-    if (box) p.fillRect(rect(), toQColor(control_.backcolor()));
+    if (box) p.fillRect(area(), toQColor(control_.backcolor()));
     if (!control_.picture().empty()) {
         const QPixmap& picture = pictures_.pixmap(control_.picture());
-        if (!picture.isNull()) p.drawPixmap(rect(), picture);
+        if (!picture.isNull()) p.drawPixmap(area(), picture);
     }
     if (box) {
         p.setPen(QPen(toQColor(control_.backcolor()).darker(125), 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(inset(rect(), 1), 2, 2);
+        p.drawRoundedRect(inset(area(), 1), 2, 2);
     }
 }
 
@@ -174,12 +198,12 @@ void ControlWidget::paintShape(QPainter& p) const {
     if (!d.transparent) {
         p.setPen(Qt::NoPen);
         p.setBrush(toQColor(control_.backcolor()));
-        p.drawRoundedRect(rect(), kRadius, kRadius);
+        p.drawRoundedRect(area(), kRadius, kRadius);
     }
     if (d.border) {
         p.setPen(QPen(toQColor(control_.forecolor()), kPen));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(inset(rect(), kPen), kRadius, kRadius);
+        p.drawRoundedRect(inset(area(), kPen), kRadius, kRadius);
     }
 }
 
@@ -189,14 +213,14 @@ void ControlWidget::paintButton(QPainter& p) const {
     QColor fill = lit ? kHighlightFill : toQColor(control_.backcolor());
     if (pressed) fill = fill.darker(115);
 
-    const QRectF face = inset(rect(), 1);
+    const QRectF face = inset(area(), 1);
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawRoundedRect(face, kRadius, kRadius);
 
     if (!control_.picture().empty()) {
         const QPixmap& picture = pictures_.pixmap(control_.picture());
-        if (!picture.isNull()) p.drawPixmap(rect(), picture);
+        if (!picture.isNull()) p.drawPixmap(area(), picture);
     }
 
     // A raised button catches the light on its lower edge; a pressed one
@@ -206,29 +230,32 @@ void ControlWidget::paintButton(QPainter& p) const {
     p.save();
     p.setClipPath(clip);
     const int shade = 3;
-    const QRect edge = pressed ? QRect(0, 0, width(), shade) : QRect(0, height() - shade, width(), shade);
+    const QRect a = area();
+    const QRect edge = pressed ? QRect(0, 0, a.width(), shade) : QRect(0, a.height() - shade, a.width(), shade);
     p.fillRect(edge, QColor(0, 0, 0, pressed ? 40 : 22));
     p.restore();
 
     const qreal frameWidth = lit ? 3 : 1;
     p.setPen(QPen(lit ? kHighlightFrame : kFrame, frameWidth));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(inset(rect(), frameWidth), kRadius, kRadius);
+    p.drawRoundedRect(inset(area(), frameWidth), kRadius, kRadius);
 
-    const QRect box = pressed ? rect().translated(1, 1) : rect();
+    const QRect box = pressed ? area().translated(1, 1) : area();
     paintCaption(p, box, Qt::AlignCenter);
 }
 
 void ControlWidget::paintPanel(QPainter& p) const {
     const QColor back = toQColor(control_.backcolor());
-    p.fillRect(rect(), back);
+    const QRect a = area();
+    const qreal w = a.width(), h = a.height();
+    p.fillRect(a, back);
     p.setPen(back.lighter(130));
-    p.drawLine(QPointF(0.5, height() - 0.5), QPointF(0.5, 0.5));
-    p.drawLine(QPointF(0.5, 0.5), QPointF(width() - 0.5, 0.5));
+    p.drawLine(QPointF(0.5, h - 0.5), QPointF(0.5, 0.5));
+    p.drawLine(QPointF(0.5, 0.5), QPointF(w - 0.5, 0.5));
     p.setPen(back.darker(140));
-    p.drawLine(QPointF(width() - 0.5, 0.5), QPointF(width() - 0.5, height() - 0.5));
-    p.drawLine(QPointF(width() - 0.5, height() - 0.5), QPointF(0.5, height() - 0.5));
-    paintCaption(p, rect().adjusted(5, 4, -5, -4),
+    p.drawLine(QPointF(w - 0.5, 0.5), QPointF(w - 0.5, h - 0.5));
+    p.drawLine(QPointF(w - 0.5, h - 0.5), QPointF(0.5, h - 0.5));
+    paintCaption(p, a.adjusted(5, 4, -5, -4),
                  alignmentFlags(control_.design().align) | Qt::AlignTop | Qt::TextWordWrap);
 }
 
@@ -236,7 +263,7 @@ void ControlWidget::paintFocusRing(QPainter& p) const {
     constexpr qreal kPen = 2;
     p.setPen(QPen(kFocusRing, kPen));
     p.setBrush(Qt::NoBrush);
-    const QRectF ring = inset(rect(), kPen).adjusted(2, 2, -2, -2);
+    const QRectF ring = inset(area(), kPen).adjusted(2, 2, -2, -2);
     p.drawRoundedRect(ring, kRadius - 1, kRadius - 1);
 }
 

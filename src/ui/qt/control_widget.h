@@ -33,6 +33,13 @@ public:
     // frame keeps it out of sight. nullopt gives the model its say again.
     void setAnimatedFrame(std::optional<QRect> frame);
 
+    // The window is shown at ZOOM times its size (below 1 on a screen
+    // smaller than the window): the widget's place and all it paints are
+    // scaled, while the model and the animations keep counting in window
+    // pixels. Qt's own scaling cannot go below 1 (QPainter never scales a
+    // device down), hence this.
+    void setZoom(qreal zoom);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -48,11 +55,17 @@ private:
     void paintCaption(QPainter& p, const QRect& box, int flags) const;
     void paintFocusRing(QPainter& p) const;
     QColor textColor() const;
+    // R, in window pixels, on the screen at the zoom.
+    QRect zoomed(const QRect& r) const;
+    // The widget's rectangle in window pixels, as everything is painted.
+    QRect area() const;
 
     const Control& control_;
     PictureStore& pictures_;
     Forward forward_;
     std::optional<QRect> animatedFrame_;
+    QRect place_;  // in window pixels, relative to the parent
+    qreal zoom_ = 1;
 };
 
 }  // namespace dravonelle

@@ -4,10 +4,15 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "ui/qt/control_widget.h"
+#include "ui/qt/screen_fit.h"
 #include "ui/window_layout.h"
 
 namespace dravonelle {
@@ -135,7 +140,74 @@ bool MainWindow::handleKey(QKeyEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    background_.paint(p, event->rect(), size(), devicePixelRatioF());
+    const QSize drawn(kWindowWidth, kWindowHeight);
+    if (zoom_ == 1) {
+        background_.paint(p, event->rect(), drawn, devicePixelRatioF());
+        return;
+    }
+    // The background as drawn for the whole window, scaled down.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(zoom_, zoom_);
+    const QRect exposed = QRectF(QRectF(event->rect()).topLeft() / zoom_, QSizeF(event->rect().size()) / zoom_)
+                              .toAlignedRect()
+                              .adjusted(-1, -1, 1, 1)
+                              .intersected(QRect(QPoint(0, 0), drawn));
+    background_.paint(p, exposed, drawn, devicePixelRatioF());
+}
+
+// ---- the window's size -------------------------------------------------------
+
+void MainWindow::setZoom(qreal zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    setFixedSize(QSize(static_cast<int>(std::lround(kWindowWidth * zoom)),
+                       static_cast<int>(std::lround(kWindowHeight * zoom))));
+    for (ControlWidget* w : widgets_)
+        if (w) w->setZoom(zoom);
+    update();
+}
+
+void MainWindow::fitToScreen() {
+    fitting_ = true;
+    if (windowHandle()) followScreen(windowHandle()->screen());
+    fit();
+}
+
+void MainWindow::fit() {
+    const QScreen* on = screen();
+    if (!on) return;
+    const qreal before = zoom_;
+    setZoom(zoomForScreen(*on));
+    if (zoom_ == before || !isVisible()) return;
+    // A window that grew or shrank stays on its screen's free area.
+    const QRect room = on->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x = std::clamp(frame.x(), room.left(), std::max(room.left(), room.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.y(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
+    if (x != frame.x() || y != frame.y()) move(x, y);
+}
+
+void MainWindow::followScreen(QScreen* screen) {
+    disconnect(screenSize_);
+    disconnect(screenArea_);
+    if (!screen) return;
+    screenSize_ = connect(screen, &QScreen::geometryChanged, this, [this] { fit(); });
+    screenArea_ = connect(screen, &QScreen::availableGeometryChanged, this, [this] { fit(); });
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!fitting_ || !windowHandle()) return;
+    // Once shown, the window has its own handle: it follows the screen it
+    // is on, to another one too.
+    if (!windowScreen_) {
+        windowScreen_ = connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* s) {
+            followScreen(s);
+            fit();
+        });
+    }
+    followScreen(windowHandle()->screen());
+    fit();
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
@@ -149,6 +221,19 @@ void MainWindow::mouseMoveEvent(QMouseEvent*) { forward(Event::move(kWindowName)
 void MainWindow::closeEvent(QCloseEvent* event) {
     forward(Event::close());
     event->setAccepted(closeAgreed());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    // The window's own control says whether it is put away (1) or not (0):
+    // Iconify sets 1 before asking, and the window manager may minimise or
+    // restore the window without the game.
+    Control& form = model_.at(kWindowFormName);
+    const int state = isMinimized() ? 1 : 0;
+    if (form.value() == state) return;
+    form.setValue(state);
+    sync();
 }
 
 bool MainWindow::closeAgreed() const {

@@ -13,6 +13,7 @@
 #include "ui/qt/picture_store.h"
 #include "ui/qt/window_background.h"
 
+class QScreen;
 class QTimer;
 
 namespace dravonelle {
@@ -40,6 +41,16 @@ public:
     // The widget of a control, nullptr for a timer.
     ControlWidget* widgetOf(int id) const;
 
+    // Shows the window at ZOOM times its size, its controls with it (see
+    // ControlWidget::setZoom and ui/qt/screen_fit.h).
+    void setZoom(qreal zoom);
+    qreal zoom() const { return zoom_; }
+
+    // From now on the window fits its screen: zoomed down on a screen
+    // smaller than 1024 × 768, and again whenever the screen's size or
+    // free area changes (a display mode switched, another screen).
+    void fitToScreen();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +58,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -55,6 +68,8 @@ private:
     void refreshTimer(const Control& c);
     bool handleKey(QKeyEvent* event);
     bool closeAgreed() const;
+    void fit();
+    void followScreen(QScreen* screen);
 
     ControlModel& model_;
     EventSink sink_;
@@ -62,6 +77,9 @@ private:
     WindowBackground background_;
     std::vector<ControlWidget*> widgets_;  // by control id
     std::map<int, QTimer*> timers_;        // by control id
+    qreal zoom_ = 1;
+    bool fitting_ = false;               // fitToScreen() was asked
+    QMetaObject::Connection screenSize_, screenArea_, windowScreen_;
 };
 
 }  // namespace dravonelle

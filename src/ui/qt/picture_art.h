@@ -28,4 +28,7 @@ bool paintTool(QPainter& p, QSizeF size, std::string_view name);
 // A small die of SET for the dice-style menu.
 void paintDiceSetSign(QPainter& p, QSizeF size, int set);
 
+// The background of the logo page ("LogoFond"), under its text.
+void paintLogoBackground(QPainter& p, QSizeF size);
+
 }  // namespace dravonelle::art

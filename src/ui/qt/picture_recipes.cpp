@@ -15,6 +15,9 @@ namespace {
 // button and the first place show them a little smaller), the tools and the
 // lights as on the tool bar, where the lock shows a light.
 constexpr QSizeF kBigDie{62, 59}, kSmallDie{28, 28}, kPortrait{56, 56}, kTool{48, 48};
+// The logo page's background, as the offline panel and the consent window
+// both show it (window_layout_web.cpp).
+constexpr QSizeF kLogoBackground{400, 156};
 
 using Painting = std::function<void(QPainter&, QSizeF)>;
 
@@ -55,6 +58,7 @@ Recipes makeRecipes() {
         const std::string name(tool);
         recipes.emplace(name, Recipe{kTool, [name](QPainter& p, QSizeF s) { art::paintTool(p, s, name); }});
     }
+    recipes.emplace("LogoFond", Recipe{kLogoBackground, art::paintLogoBackground});
     return recipes;
 }
 

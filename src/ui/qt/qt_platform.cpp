@@ -6,8 +6,6 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
-#include <QScreen>
-#include <cmath>
 #include <random>
 
 #include "ui/qt/main_window.h"
@@ -64,22 +62,10 @@ void QtDialogs::tell(const std::string& text, const std::string& title) {
     QMessageBox::information(window_, QString::fromStdString(title), QString::fromStdString(text));
 }
 
-// ---- display ---------------------------------------------------------------
-
-DisplayMode QtDisplayModes::current() {
-    DisplayMode mode;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        mode.width = screen->size().width();
-        mode.height = screen->size().height();
-        mode.depth = 32;
-        mode.rate = static_cast<int>(std::lround(screen->refreshRate()));
-    }
-    return mode;
-}
-
 // ---- process ---------------------------------------------------------------
 
 void QtProcess::exit() {
+    exitRequested_ = true;
     // The event under way finishes first; then the program ends.
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
@@ -87,6 +73,8 @@ void QtProcess::exit() {
 void QtProcess::minimise() {
     if (window_) window_->showMinimized();
 }
+
+void QtFiles::warn(const std::string& text) { std::fprintf(stderr, "dravonelle: %s\n", text.c_str()); }
 
 std::filesystem::path QtFiles::folder() {
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
@@ -115,6 +103,7 @@ void QtPlatform::attach(MainWindow& window) {
     dialogs_.attach(&window);
     process_.attach(&window);
     animator_.attach(&window);
+    web_.attach(window);
 }
 
 }  // namespace dravonelle

@@ -5,8 +5,11 @@
 #include "game/dealt_dice.h"
 #include "game/fair_dice.h"
 #include "ui/platform.h"
+#include "ui/qt/connectivity.h"
 #include "ui/qt/dice_animator.h"
+#include "ui/qt/randr_display_modes.h"
 #include "ui/qt/wav_sound_player.h"
+#include "ui/qt/web_view.h"
 
 namespace dravonelle {
 
@@ -32,35 +35,18 @@ private:
     MainWindow* window_ = nullptr;
 };
 
-// Qt reads the screen but cannot switch its mode: the window keeps its size
-// and the system's scaling does the rest.
-class QtDisplayModes : public DisplayModes {
-public:
-    DisplayMode current() override;
-    bool change(const DisplayMode&) override { return false; }
-};
-
-// The window counts the machine as online and lets the web panels find out
-// otherwise.
-class AssumedOnline : public Connectivity {
-public:
-    bool online() override { return true; }
-};
-
-// The window has no web panels yet; addresses are taken and nothing shown.
-class NoWebView : public WebView {
-public:
-    void navigate(const std::string&, const std::string&) override {}
-};
-
 class QtProcess : public Process {
 public:
     void attach(MainWindow* window) { window_ = window; }
     void exit() override;
     void minimise() override;
+    // Once the game has asked to end: a loop of main()'s own (the consent
+    // window's) stops then, as QCoreApplication::quit() stops only exec().
+    bool exitRequested() const { return exitRequested_; }
 
 private:
     MainWindow* window_ = nullptr;
+    bool exitRequested_ = false;
 };
 
 // Data files live beside the program.
@@ -68,6 +54,7 @@ class QtFiles : public Files {
 public:
     std::filesystem::path folder() override;
     void wrote(const std::string&) override {}
+    void warn(const std::string& text) override;
 };
 
 class QtPlatform {
@@ -79,6 +66,10 @@ public:
     QtPlatform& operator=(const QtPlatform&) = delete;
 
     Platform& services() { return platform_; }
+    bool exitRequested() const { return process_.exitRequested(); }
+    // The web panels: another window with Web-kind controls (the consent
+    // window) attaches itself here.
+    QtWebView& webView() { return web_; }
 
     // The window that dialogs stand over, that minimising hides and whose
     // dice the animations move.
@@ -90,9 +81,9 @@ private:
     DealtDice dice_;
     WavSoundPlayer sound_;
     QtDialogs dialogs_;
-    QtDisplayModes display_;
-    AssumedOnline network_;
-    NoWebView web_;
+    RandrDisplayModes display_;
+    QtConnectivity network_;
+    QtWebView web_;
     DiceAnimator animator_;
     QtProcess process_;
     QtFiles files_;
