@@ -62,7 +62,7 @@ cat tests/scenarios/*.txt tests/records/*/script.txt |
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-failed=0
+failed=0 failures=0
 for target in "${targets[@]}"; do
   log=$build/logs/fuzz_$target.log
   seeds=$(find "$corpus/$target" -type f | wc -l)
@@ -73,6 +73,7 @@ for target in "${targets[@]}"; do
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   if [ "$status" -ne 0 ] || grep -aqE '^(SUMMARY: |==[0-9]+==ERROR)|runtime error:' "$log"; then
     failed=1
+    failures=$((failures + 1))
     artifact=$(sed -n 's/.*Test unit written to //p' "$log" | tail -n 1)
     printf 'fuzz_%-14s FAILED (status %s) after %s runs; input: %s; log: %s\n' \
       "$target" "$status" "${runs:-?}" "${artifact:-none}" "$log"
@@ -82,4 +83,5 @@ for target in "${targets[@]}"; do
       "$seconds" "$(find "$corpus/$target" -type f | wc -l)" "$seeds"
   fi
 done
+echo "fuzz: $((${#targets[@]} - failures)) passed, $failures failed"
 exit "$failed"

@@ -15,6 +15,7 @@ Rewriting a scenario's files means reading each changed line against the
 rules again before keeping it.
 """
 
+import re
 import shutil
 import sys
 from pathlib import Path
@@ -86,7 +87,7 @@ def added(a, b):
 def one_draw_game():
     """The turns of the 1937-point game, what they print up to the end of
     the last turn, and the twelve figure counters they add."""
-    script = ONE_DRAW.with_suffix(".txt").read_text(encoding="utf-8").splitlines()
+    script = expand(ONE_DRAW.with_suffix(".txt").read_text(encoding="utf-8").splitlines())
     expected = [line for line in ONE_DRAW.with_suffix(".expected").read_text(encoding="utf-8").splitlines()
                 if not line.startswith("navigate ")]
     assert script[2:4] == ["start", "click Coup1"] and script[247:249] == ["dice 2 2 2 6 6", "click Ok"]
@@ -610,6 +611,58 @@ def write_files(folder, files):
         (folder / name).write_bytes(data)
 
 
+# ---- compact turns, as tests/compact_turns.awk expands them ------------------
+
+def expand(lines):
+    out = []
+    for line in lines:
+        if not line.startswith(": "):
+            out.append(line)
+            continue
+        for step in line.split()[1:]:
+            if step.isdigit() and not step.startswith("c"):
+                out += ["dice " + " ".join(step), "click Ok"]
+            elif step[0] == "c":
+                out.append("click Cases " + step[1:])
+            elif step[0] == "d":
+                out.append("click ChoixDés " + step[1:])
+            else:
+                assert step == "z", step
+                out.append("click Zéro")
+    return out
+
+
+def compact(lines):
+    """Turns the steps of a script into compact lines, one a draw, where that
+    saves ten lines or more."""
+    out, steps = [], []
+
+    def flush():
+        if steps:
+            out.append(": " + " ".join(steps))
+            steps.clear()
+
+    i = 0
+    while i < len(lines):
+        line = lines[i]
+        if re.fullmatch(r"dice [1-6]( [1-6])*", line) and i + 1 < len(lines) and lines[i + 1] == "click Ok":
+            # A throw after a placed cell starts the next draw's line.
+            if steps and steps[-1][0] in "cz":
+                flush()
+            steps.append(line[5:].replace(" ", ""))
+            i += 2
+            continue
+        m = re.fullmatch(r"click (Cases|ChoixDés) (\d+)|click Zéro", line)
+        if m:
+            steps.append("z" if m.group(1) is None else ("c" if m.group(1) == "Cases" else "d") + m.group(2))
+        else:
+            flush()
+            out.append(line)
+        i += 1
+    flush()
+    return out if len(lines) - len(out) >= 10 else lines
+
+
 # Every start-up sends the two advertising panels to their pages, and every
 # exit puts back the screen's mode, the driver's 1280 x 1024 by default.
 STARTUP_PAGES = ['navigate Pub0Web "https://www.dravonelle.fr/pub0.htm"',
@@ -632,7 +685,7 @@ def write(s):
     folder.mkdir(exist_ok=True)
     write_files(folder / "before", s["before"])
     write_files(folder / "after", s["after"])
-    (folder / "script.txt").write_text("\n".join(s["script"]) + "\n", encoding="utf-8")
+    (folder / "script.txt").write_text("\n".join(compact(s["script"])) + "\n", encoding="utf-8")
     (folder / "expected.out").write_text("\n".join(s["expected"]) + "\n", encoding="utf-8")
 
 

@@ -24,13 +24,14 @@ done
 
 want_status=$(sed -n 's/^# exit: *\([0-9]*\).*/\1/p' "$scenario/script.txt" | head -n 1)
 # A line "# play: FILE" stands for the lines of FILE (relative to the
-# scenario's folder): several scenarios play the same whole game.
+# scenario's folder): several scenarios play the same whole game. Compact
+# turns (": 11146 c0 …") are expanded.
 while IFS= read -r line || [ -n "$line" ]; do
   case "$line" in
     "# play: "*) cat "$scenario/${line#\# play: }" ;;
     *) printf '%s\n' "$line" ;;
   esac
-done < "$scenario/script.txt" > "$work/script"
+done < "$scenario/script.txt" | awk -f "$(dirname "$0")/../compact_turns.awk" > "$work/script"
 "$driver" "$folder" < "$work/script" > "$work/raw" 2>&1
 status=$?
 # The folder is new each run: the output names it DIR.

@@ -1,0 +1,27 @@
+# Expands the compact lines of a script into the driver's lines. A line
+#   : 11146 c0 11234 c32 d4 5 z
+# is one turn as a player plays it: a group of faces is "dice" with those
+# faces then "click Ok", cN clicks Cases N, dN clicks ChoixDés N (a die taken
+# back or kept again), z clicks Zéro. Every other line passes as it is.
+/^: / {
+    for (i = 2; i <= NF; i++) {
+        t = $i
+        if (t ~ /^[1-6]+$/) {
+            line = "dice"
+            for (j = 1; j <= length(t); j++) line = line " " substr(t, j, 1)
+            print line
+            print "click Ok"
+        } else if (t ~ /^c[0-9]+$/) {
+            print "click Cases " substr(t, 2)
+        } else if (t ~ /^d[0-4]$/) {
+            print "click ChoixDés " substr(t, 2)
+        } else if (t == "z") {
+            print "click Zéro"
+        } else {
+            print "compact line " NR ": unknown step " t > "/dev/stderr"
+            exit 2
+        }
+    }
+    next
+}
+{ print }
