@@ -145,16 +145,32 @@ shoot_here() {
     import -window "$window" "$artifacts/$1.png" || fail "screenshot $1"
 }
 
+# other_window EXCEPT TENTHS: a shown window of the game other than EXCEPT,
+# waited for at most TENTHS tenths of a second; empty when none came.
+other_window() {
+    local found="" i
+    for ((i = 0; i < $2; i++)); do
+        found=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$1" | head -n 1)
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    echo "$found"
+}
+
+# ended_well [AFTER]: waits for the game's end, which must be status 0.
+ended_well() {
+    wait "$game_pid" 2>/dev/null
+    local status=$?
+    game_pid=""
+    [ "$status" -eq 0 ] || fail "the game ended with status $status${1:+ after $1}"
+}
+
 # leave_by_halte [SHOT]: the Halte tool, then Return for yes to its
 # question (kept as screenshot SHOT if named); waits until the game ends.
 leave_by_halte() {
     click_on Halte
-    local question="" i
-    for ((i = 0; i < 50; i++)); do
-        question=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$window" | head -n 1)
-        [ -n "$question" ] && break
-        sleep 0.1
-    done
+    local question
+    question=$(other_window "$window" 50)
     [ -n "$question" ] || fail "Halte asked nothing"
     [ -n "${1:-}" ] && { import -window "$question" "$artifacts/$1.png" || true; }
     xdotool windowfocus --sync "$question" || fail "the question did not take the focus"

@@ -65,12 +65,7 @@ done
 # ---- agreed: the game's window, scaled to the screen ---------------------------
 
 click_on OkOuiCmd
-main=""
-for ((i = 0; i < 100; i++)); do
-    main=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$consent" | head -n 1)
-    [ -n "$main" ] && break
-    sleep 0.1
-done
+main=$(other_window "$consent" 100)
 [ -n "$main" ] || fail "the game's window did not appear after the consent"
 alive "after the consent"
 xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -qx "$consent" &&
@@ -112,10 +107,7 @@ if command -v python3 >/dev/null 2>&1 && send_close_request "$window"; then
 else
     fail "no close request could be sent"
 fi
-wait "$game_pid" 2>/dev/null
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+ended_well
 abandons="$scratch/game/Abandon1"
 [ -f "$abandons" ] || fail "no Abandon1: the throw started no game"
 mine=$(sed -n 4p "$abandons" | tr -d '\r')

@@ -92,10 +92,7 @@ alive "after OK"
 
 # 5. Away by Halte, as the other tests leave.
 leave_by_halte
-wait "$game_pid" 2>/dev/null
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+ended_well
 
 echo "screenshots: $artifacts/offline-start.png $artifacts/offline-panel.png $artifacts/offline-closed.png"
 echo "1 passed, 0 failed"

@@ -195,10 +195,7 @@ else
     note "no close request could be sent: leaving by Halte instead"
     leave_by_halte
 fi
-wait "$game_pid" 2>/dev/null
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status after $closed_by"
+ended_well "$closed_by"
 
 abandons="$scratch/game/Abandon1"
 [ -f "$abandons" ] || fail "no Abandon1 after $closed_by"

@@ -103,10 +103,7 @@ alive "after turn 3"
 files_now() { (cd "$scratch/game" && find . -type f ! -name '.dravonelle.lock' -exec md5sum {} + | sort); }
 files_now >"$scratch/files-before-halte.txt"
 leave_by_halte halte-question
-wait "$game_pid" 2>/dev/null
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+ended_well
 files_now | diff "$scratch/files-before-halte.txt" - >&2 ||
     fail "leaving with no character changed the game's files"
 

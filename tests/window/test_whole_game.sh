@@ -83,10 +83,7 @@ iconv -f WINDOWS-1252 -t UTF-8 "$ranking" | tr -d '\r' | head -n 3 >"$scratch/fi
 # Closing the window after the game counts no abandon.
 send_close_request "$window" || fail "no close request could be sent"
 wait_for 100 sh -c "! kill -0 $game_pid" || fail "the game did not end after the close request"
-wait "$game_pid" 2>/dev/null
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+ended_well
 
 # The files are those the driver leaves, the day's date aside.
 today=$(date +%d/%m/%y)
