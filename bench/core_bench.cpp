@@ -6,11 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/cell_value.h"
+#include "rules/cell_value.h"
 #include "script_driver.h"
-#include "ui/controls/control_model.h"
-#include "ui/jeu_yam.h"
-#include "ui/scripted_platform.h"
+#include "window/controls/control_model.h"
+#include "window/jeu_yam.h"
+#include "platform/scripted_platform.h"
 
 namespace {
 

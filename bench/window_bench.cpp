@@ -40,13 +40,13 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "ui/jeu_yam.h"
-#include "ui/qt/control_style.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/picture_store.h"
-#include "ui/qt/qt_platform.h"
-#include "ui/qt/window_background.h"
-#include "ui/window_layout.h"
+#include "window/jeu_yam.h"
+#include "qt/control_style.h"
+#include "qt/main_window.h"
+#include "qt/picture_store.h"
+#include "qt/qt_platform.h"
+#include "qt/window_background.h"
+#include "window/window_layout.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <deque>
 
-#include "ui/jeu_yam.h"
-#include "ui/qt/consent_window.h"
-#include "ui/qt/control_style.h"
-#include "ui/qt/exit_signals.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/qt_platform.h"
+#include "window/jeu_yam.h"
+#include "qt/consent_window.h"
+#include "qt/control_style.h"
+#include "qt/exit_signals.h"
+#include "qt/main_window.h"
+#include "qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
     using namespace dravonelle;

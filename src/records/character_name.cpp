@@ -2,7 +2,7 @@
 
 #include "records/windows_1252.h"
 
-#include "ui/controls/number_text.h"
+#include "rules/number_text.h"
 
 namespace dravonelle {
 namespace {

@@ -2,6 +2,8 @@
 // capitals it is stored in.
 #pragma once
 
+#include "records/layer.h"
+
 #include <string>
 #include <string_view>
 

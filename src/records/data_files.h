@@ -28,6 +28,8 @@
 // lines are sound.
 #pragma once
 
+#include "records/layer.h"
+
 #include <string>
 #include <string_view>
 

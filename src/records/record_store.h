@@ -3,6 +3,8 @@
 // Windows-1252, and data_files.h converts between the two.
 #pragma once
 
+#include "records/layer.h"
+
 #include <array>
 #include <cstdint>
 #include <string>

@@ -3,6 +3,8 @@
 // same data files. POSIX.
 #pragma once
 
+#include "records/layer.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>

@@ -4,6 +4,8 @@
 // unchanged.
 #pragma once
 
+#include "records/layer.h"
+
 #include <string>
 #include <string_view>
 

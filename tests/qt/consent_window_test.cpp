@@ -2,7 +2,7 @@
 // ControlWidgets in a window of the form's size and caption; clicks reach
 // the game; the form hidden by the game hides the window; the window
 // manager's close is a refusal.
-#include "ui/qt/consent_window.h"
+#include "qt/consent_window.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-#include "ui/qt/control_style.h"
-#include "ui/qt/control_widget.h"
-#include "ui/window_layout.h"
+#include "qt/control_style.h"
+#include "qt/control_widget.h"
+#include "window/window_layout.h"
 
 namespace dravonelle {
 namespace {

@@ -1,7 +1,7 @@
 // The dice animations in the Qt window, offscreen: a die moves in time while
 // the window goes on, the animator says it is busy meanwhile, and every die
 // ends exactly where the model puts it.
-#include "ui/qt/dice_animator.h"
+#include "qt/dice_animator.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 #include <memory>
 #include <sstream>
 
-#include "ui/jeu_yam.h"
-#include "ui/qt/control_style.h"
-#include "ui/qt/main_window.h"
-#include "ui/scripted_platform.h"
-#include "ui/window_layout.h"
+#include "window/jeu_yam.h"
+#include "qt/control_style.h"
+#include "qt/main_window.h"
+#include "platform/scripted_platform.h"
+#include "window/window_layout.h"
 
 namespace dravonelle {
 namespace {

@@ -1,7 +1,7 @@
 // SIGTERM, SIGINT and SIGHUP offscreen: the signal reaches the game on the
 // event loop, which puts back the screen's mode and asks the program to end;
 // during the consent window nothing is switched, only the end is asked.
-#include "ui/qt/exit_signals.h"
+#include "qt/exit_signals.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@
 
 #include <signal.h>
 
-#include "ui/jeu_yam.h"
-#include "ui/qt/qt_platform.h"
-#include "ui/scripted_platform.h"
+#include "window/jeu_yam.h"
+#include "qt/qt_platform.h"
+#include "platform/scripted_platform.h"
 
 namespace dravonelle {
 namespace {

@@ -1,6 +1,6 @@
 // The Qt window against the control model, offscreen: pointer and keys
 // reach the game as events, and what the game changes reaches the screen.
-#include "ui/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <memory>
 #include <set>
 
-#include "ui/qt/control_style.h"
-#include "ui/qt/control_widget.h"
-#include "ui/qt/qt_platform.h"
-#include "ui/window_layout.h"
+#include "qt/control_style.h"
+#include "qt/control_widget.h"
+#include "qt/qt_platform.h"
+#include "window/window_layout.h"
 
 namespace dravonelle {
 namespace {

@@ -2,7 +2,7 @@
 // dice sets can be told apart; the build stores each one as PNG at both
 // scales, the store serves those files, and paints a picture whose file is
 // missing or broken.
-#include "ui/qt/picture_store.h"
+#include "qt/picture_store.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/controls/control_model.h"
-#include "ui/window_layout.h"
+#include "window/controls/control_model.h"
+#include "window/window_layout.h"
 
 namespace dravonelle {
 namespace {

@@ -1,7 +1,7 @@
 // The window's sound player, offscreen and with or without an audio device:
 // blocking effects are heard one after the other, each for its own length,
 // and missing files are simply not heard.
-#include "ui/qt/wav_sound_player.h"
+#include "qt/wav_sound_player.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 namespace dravonelle {
 namespace {

@@ -4,7 +4,7 @@
 // something other than HTML leaves the installed copy; a missing file leaves
 // the panel empty. Our own pages are self-contained and say what they must.
 // And the connectivity check answers "offline" when the tests ask it to.
-#include "ui/qt/web_view.h"
+#include "qt/web_view.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +27,13 @@
 #include <memory>
 #include <optional>
 
-#include "ui/controls/control_model.h"
-#include "ui/qt/connectivity.h"
-#include "ui/qt/control_style.h"
-#include "ui/qt/control_widget.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/picture_recipes.h"
-#include "ui/window_layout.h"
+#include "window/controls/control_model.h"
+#include "qt/connectivity.h"
+#include "qt/control_style.h"
+#include "qt/control_widget.h"
+#include "qt/main_window.h"
+#include "qt/picture_recipes.h"
+#include "window/window_layout.h"
 
 namespace dravonelle {
 namespace {

@@ -10,11 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "ui/qt/control_style.h"
-#include "ui/qt/control_widget.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/screen_fit.h"
-#include "ui/window_layout.h"
+#include "qt/control_style.h"
+#include "qt/control_widget.h"
+#include "qt/main_window.h"
+#include "qt/screen_fit.h"
+#include "window/window_layout.h"
 
 namespace dravonelle {
 namespace {

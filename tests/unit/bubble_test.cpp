@@ -7,9 +7,9 @@
 #include <set>
 #include <string>
 
-#include "game/preview_text.h"
-#include "game/sheet_index.h"
-#include "ui/bubble_texts.h"
+#include "rules/preview_text.h"
+#include "rules/sheet_index.h"
+#include "window/bubble_texts.h"
 #include "window_fixture.h"
 
 namespace dravonelle {

@@ -1,4 +1,4 @@
-#include "game/cell_value.h"
+#include "rules/cell_value.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/sheet_index.h"
+#include "rules/sheet_index.h"
 
 namespace dravonelle {
 namespace {

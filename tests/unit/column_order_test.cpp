@@ -1,10 +1,10 @@
-#include "game/column_order.h"
+#include "rules/column_order.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "game/sheet_index.h"
+#include "rules/sheet_index.h"
 
 namespace dravonelle {
 namespace {

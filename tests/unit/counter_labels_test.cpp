@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "records/counter_labels.h"
+#include "window/counter_labels.h"
 
 namespace dravonelle {
 namespace {

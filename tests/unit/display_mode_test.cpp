@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "folder_fixture.h"
-#include "ui/display_mode.h"
+#include "platform/display_mode.h"
 
 namespace dravonelle {
 namespace {

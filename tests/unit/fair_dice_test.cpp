@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "folder_fixture.h"
-#include "game/dealt_dice.h"
-#include "game/fair_dice.h"
+#include "platform/dealt_dice.h"
+#include "platform/fair_dice.h"
 #include "records/safe_file.h"
 
 namespace dravonelle {

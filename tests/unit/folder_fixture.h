@@ -11,9 +11,9 @@
 #include <string>
 
 #include "records/safe_file.h"
-#include "ui/controls/control_model.h"
-#include "ui/jeu_yam.h"
-#include "ui/scripted_platform.h"
+#include "window/controls/control_model.h"
+#include "window/jeu_yam.h"
+#include "platform/scripted_platform.h"
 
 namespace dravonelle {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/bubble_texts.h"
+#include "window/bubble_texts.h"
 #include "window_fixture.h"
 
 namespace dravonelle {

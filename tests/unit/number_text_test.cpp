@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/controls/number_text.h"
+#include "rules/number_text.h"
 
 namespace dravonelle {
 namespace {

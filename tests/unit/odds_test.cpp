@@ -1,7 +1,7 @@
 // The odds at the next throw: the table of cases against every outcome of
 // the free dice, the five-fixed rule, the display texts, and the odds rows
 // of the statistics table as the window fills them.
-#include "records/odds.h"
+#include "rules/odds.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "game/cell_value.h"
+#include "rules/cell_value.h"
 #include "window_fixture.h"
 
 namespace dravonelle {

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "folder_fixture.h"
-#include "game/sheet_index.h"
+#include "rules/sheet_index.h"
 #include "script_driver.h"
-#include "ui/jeu_yam.h"
+#include "window/jeu_yam.h"
 
 namespace dravonelle {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "game/sheet_index.h"
+#include "rules/sheet_index.h"
 #include "window_fixture.h"
 
 namespace dravonelle {

@@ -4,9 +4,9 @@
 
 #include "script_driver.h"
 #include "script_tokens.h"
-#include "ui/controls/control_model.h"
-#include "ui/fields.h"
-#include "ui/window_layout.h"
+#include "window/controls/control_model.h"
+#include "window/fields.h"
+#include "window/window_layout.h"
 
 namespace dravonelle {
 namespace {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "ui/controls/control_model.h"
-#include "ui/scripted_platform.h"
+#include "window/controls/control_model.h"
+#include "platform/scripted_platform.h"
 #include "window_fixture.h"
 
 namespace dravonelle {

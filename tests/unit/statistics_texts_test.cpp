@@ -1,6 +1,6 @@
 // The bubble over the statistics table: the counters' texts, the odds rows,
 // and the headings and column titles that empty the bubble.
-#include "records/statistics_texts.h"
+#include "window/statistics_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/totals.h"
+#include "rules/totals.h"
 
 #include <gtest/gtest.h>
 

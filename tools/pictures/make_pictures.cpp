@@ -11,7 +11,7 @@
 #include <QImageWriter>
 #include <cstdio>
 
-#include "ui/qt/picture_recipes.h"
+#include "qt/picture_recipes.h"
 
 int main(int argc, char* argv[]) {
     using namespace dravonelle;

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "script_tokens.h"
-#include "ui/controls/control_model.h"
-#include "ui/fields.h"
-#include "ui/jeu_yam.h"
-#include "ui/scripted_platform.h"
+#include "window/controls/control_model.h"
+#include "window/fields.h"
+#include "window/jeu_yam.h"
+#include "platform/scripted_platform.h"
 
 namespace dravonelle {
 namespace {
