@@ -1,0 +1,2 @@
+// Must not build: the rules stand below the game model.
+#include "game/partie.h"

@@ -1,0 +1,2 @@
+// Must not build: the rules may not see Qt.
+#include <QString>
