@@ -171,6 +171,11 @@ private:
     void LanceDé(int i);
     void PlaceAnnonce();
     void AfficheCases();
+    bool CaseJouable(int k) const;
+    void PlaceRésultat(int k);
+    void NoteTirage(int k);
+    void ColonneSeule();
+    void AnnonceDesDerniersCoups();
     bool FiltreClic(int k);
     void AfficheRésultat();
     void MontreCasesVides();

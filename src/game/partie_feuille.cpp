@@ -107,15 +107,23 @@ void Partie::AfficheCases() {
     if (k >= kPremièreAnnonce && k <= 79 && k == CaseTirage2 && enCours) return;
     if (CaseTirage2 >= kPremièreAnnonce && CaseTirage2 <= 79 && k == CaseTirage1 && enCours) return;
     if (CaseTirage1 != -1 && CaseTirage2 != -1) return ChoixFinal();
+    if (CaseJouable(k)) PlaceRésultat(k);
+}
 
-    // Sèche and Annonce take only the first throw, except the Annonce cell
-    // that the last turns announce by themselves.
+// Sèche and Annonce take only the first throw, except the Annonce cell that
+// the last turns announce by themselves; a closed cell takes nothing, nor
+// does any cell between draws or while an announced cell waits.
+bool Partie::CaseJouable(int k) const {
     const bool annonceAuto = AnnonceAuto != 0 && k == AnnonceAuto;
-    if (NuméroJet > 1 && k >= kPremièreSèche && k <= kDernièreAnnonce && !annonceAuto) return;
-    if (CaseFermée[at(k)]) return;
-    if (NuméroJet <= 0) return;
-    if (CaseAnnoncée != 0 && AnnonceAuto <= 0) return;
+    if (NuméroJet > 1 && k >= kPremièreSèche && k <= kDernièreAnnonce && !annonceAuto) return false;
+    if (CaseFermée[at(k)]) return false;
+    if (NuméroJet <= 0) return false;
+    return CaseAnnoncée == 0 || AnnonceAuto > 0;
+}
 
+// The dice go to cell k: announced for the rest of the draw, or written now
+// (for good in "1 tirage", for this draw in "2 tirages").
+void Partie::PlaceRésultat(int k) {
     if (k >= kLimiteAnnonce) {
         CaseAnnoncée = k;
         CaseSurlignée[at(k)] = true;
@@ -132,24 +140,7 @@ void Partie::AfficheCases() {
     // with the pointer over its cell.
     ValeurCase(k);
     DernièreCase = k;
-    if (ModeTirage == 2) {
-        if (CaseTirage1 == -1) {
-            CaseTirage1 = k;
-            PointsTirage1 = Points;
-            FigureTirage1 = Figure;
-        } else if (CaseTirage2 == -1) {
-            CaseTirage2 = k;
-            PointsTirage2 = Points;
-            FigureTirage2 = Figure;
-            if (CaseTirage2 < kLimiteAnnonce && CaseTirage2 == CaseTirage1) {
-                if (k == kMiniMontée && PointsTirage1 != PointsTirage2) {
-                    ChoixValeur29 = true;
-                } else {
-                    ChoixBloqué = true;
-                }
-            }
-        }
-    }
+    if (ModeTirage == 2) NoteTirage(k);
     AfficheRésultat();
     const bool annulable = !ChoixAuto || (!DerniersCoupsSecs && NuméroJet == 1) || sheet::isSèche(k);
     if (NuméroTirage < kDernierTirage && (!TourJoué || ModeTirage == 1) && annulable) RetourOffert = true;
@@ -158,6 +149,28 @@ void Partie::AfficheCases() {
         DernièreCase = k;
         Tbt(k);
         StatsEtIndex();
+    }
+}
+
+// "2 tirages": the cell and result of this draw, the first or the second;
+// the same cell twice blocks the choice, or asks for one of two values on
+// Montée's Mini.
+void Partie::NoteTirage(int k) {
+    if (CaseTirage1 == -1) {
+        CaseTirage1 = k;
+        PointsTirage1 = Points;
+        FigureTirage1 = Figure;
+    } else if (CaseTirage2 == -1) {
+        CaseTirage2 = k;
+        PointsTirage2 = Points;
+        FigureTirage2 = Figure;
+        if (CaseTirage2 < kLimiteAnnonce && CaseTirage2 == CaseTirage1) {
+            if (k == kMiniMontée && PointsTirage1 != PointsTirage2) {
+                ChoixValeur29 = true;
+            } else {
+                ChoixBloqué = true;
+            }
+        }
     }
 }
 
@@ -425,67 +438,76 @@ void Partie::ChoisitAuto(int k) {
 
 // The choices that the last turns leave to the game alone.
 void Partie::SeulCoup() {
-    auto ouverte = [this](int k) { return !CaseFermée[at(k)]; };
-    // Descente ends on its Yam and Montée on its ones: with Libre full, the
-    // column whose other end is written is played out by the game.
-    const int finDescente = sheet::cell(sheet::Descente, sheet::Yam);
-    const int finMontée = sheet::cell(sheet::Montée, 0);
-    if (!DerniersCoupsSecs && NuméroJet == 3 && CaseAnnoncée == 0) {
-        if (LibreComplète()) {
-            if (Remplie(finDescente) && !TourJoué) {
-                for (int k = kMiniMontée + 1; k >= 16; --k) {
-                    if (k != 22 && k != 23 && sheet::isScoringCell(k) && ouverte(k)) {
-                        ChoisitAuto(k);
-                        break;
-                    }
-                }
-            }
-            if (Remplie(finMontée) && !TourJoué) {
-                for (int k = 0; k <= finDescente; ++k) {
-                    if (sheet::isScoringCell(k) && ouverte(k)) {
-                        ChoisitAuto(k);
-                        break;
-                    }
-                }
-            }
-        }
-        if (Remplie(finDescente) && Remplie(finMontée) && !TourJoué) {
-            int seule = -1, ouvertes = 0;
-            for (int r : sheet::kRows) {
-                if (ouverte(sheet::cell(sheet::Libre, r))) {
-                    seule = sheet::cell(sheet::Libre, r);
-                    ++ouvertes;
-                }
-            }
-            if (ouvertes == 1) ChoisitAuto(seule);
-        }
-    }
+    if (!DerniersCoupsSecs && NuméroJet == 3 && CaseAnnoncée == 0) ColonneSeule();
     if (!DerniersCoupsSecs) return;
     if (NuméroJet == 1) {
-        AnnonceAuto = 0;
-        int fermées = 0, annonceOuverte = 0;
-        for (int r : sheet::kRows) {
-            if (ouverte(sheet::cell(sheet::Annonce, r))) {
-                annonceOuverte = sheet::cell(sheet::Annonce, r);
-            } else {
-                ++fermées;
-            }
-        }
-        if (NuméroTirage == kDernierTirage && fermées == 13) {
-            for (int r : sheet::kRows) {
-                if (ouverte(sheet::cell(sheet::Sèche, r))) {
-                    ChoisitAuto(sheet::cell(sheet::Sèche, r));
+        AnnonceDesDerniersCoups();
+    } else if (NuméroJet == 2 && AnnonceAuto != 0) {
+        CaseChoisie = AnnonceAuto;
+        AfficheCases();
+    }
+}
+
+// Descente ends on its Yam and Montée on its ones: with Libre full, the
+// column whose other end is written is played out by the game, and so is
+// Libre's last open cell once both ends are written.
+void Partie::ColonneSeule() {
+    auto ouverte = [this](int k) { return !CaseFermée[at(k)]; };
+    const int finDescente = sheet::cell(sheet::Descente, sheet::Yam);
+    const int finMontée = sheet::cell(sheet::Montée, 0);
+    if (LibreComplète()) {
+        if (Remplie(finDescente) && !TourJoué) {
+            for (int k = kMiniMontée + 1; k >= 16; --k) {
+                if (k != 22 && k != 23 && sheet::isScoringCell(k) && ouverte(k)) {
+                    ChoisitAuto(k);
                     break;
                 }
             }
         }
-        if (fermées == 12) {
-            AnnonceAuto = annonceOuverte;
-            ChoixAuto = true;
+        if (Remplie(finMontée) && !TourJoué) {
+            for (int k = 0; k <= finDescente; ++k) {
+                if (sheet::isScoringCell(k) && ouverte(k)) {
+                    ChoisitAuto(k);
+                    break;
+                }
+            }
         }
-    } else if (NuméroJet == 2 && AnnonceAuto != 0) {
-        CaseChoisie = AnnonceAuto;
-        AfficheCases();
+    }
+    if (Remplie(finDescente) && Remplie(finMontée) && !TourJoué) {
+        int seule = -1, ouvertes = 0;
+        for (int r : sheet::kRows) {
+            if (ouverte(sheet::cell(sheet::Libre, r))) {
+                seule = sheet::cell(sheet::Libre, r);
+                ++ouvertes;
+            }
+        }
+        if (ouvertes == 1) ChoisitAuto(seule);
+    }
+}
+
+// The last turns in Sèche and Annonce: the last Sèche cell is taken at the
+// last turn's first throw, and the last Annonce cell is announced by itself.
+void Partie::AnnonceDesDerniersCoups() {
+    AnnonceAuto = 0;
+    int fermées = 0, annonceOuverte = 0;
+    for (int r : sheet::kRows) {
+        if (!CaseFermée[at(sheet::cell(sheet::Annonce, r))]) {
+            annonceOuverte = sheet::cell(sheet::Annonce, r);
+        } else {
+            ++fermées;
+        }
+    }
+    if (NuméroTirage == kDernierTirage && fermées == 13) {
+        for (int r : sheet::kRows) {
+            if (!CaseFermée[at(sheet::cell(sheet::Sèche, r))]) {
+                ChoisitAuto(sheet::cell(sheet::Sèche, r));
+                break;
+            }
+        }
+    }
+    if (fermées == 12) {
+        AnnonceAuto = annonceOuverte;
+        ChoixAuto = true;
     }
 }
 
