@@ -37,9 +37,10 @@ ControlDesign at(ControlKind kind, int leftPx, int topPx, int widthPx, int heigh
     return designAt(kind, leftPx, topPx, widthPx, heightPx);
 }
 
-// A picture store: never shown, it lends its picture by name.
-void addStore(ControlModel& m, const std::string& name, int index) {
-    ControlDesign d = at(ControlKind::Image, 0, 0, 62, 59);
+}  // namespace
+
+void addStore(ControlModel& m, const std::string& name, int index, ControlKind kind, int widthPx, int heightPx) {
+    ControlDesign d = designAt(kind, 0, 0, widthPx, heightPx);
     d.visible = false;
     d.picture = index < 0 ? name : name + "(" + std::to_string(index) + ")";
     if (index < 0) {
@@ -48,6 +49,8 @@ void addStore(ControlModel& m, const std::string& name, int index) {
         m.add(name, index, d);
     }
 }
+
+namespace {
 
 const char* const kColumnHeadings[] = {"Descente", "Montée", "Libre", "Sèche", "Annonce"};
 const char* const kRowSymbols[] = {"1", "2", "3", "4", "5", "6", "Total", "Bonus",

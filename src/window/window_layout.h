@@ -28,6 +28,11 @@ inline ControlDesign designAt(ControlKind kind, int leftPx, int topPx, int width
     return d;
 }
 
+// A picture store: never shown, it lends its picture by name, with its index
+// when it has one (index -1: a control of its own).
+void addStore(ControlModel& m, const std::string& name, int index = -1, ControlKind kind = ControlKind::Image,
+              int widthPx = 62, int heightPx = 59);
+
 // Registers every control of the main window, in drawing order. Does nothing
 // on a model that already holds them.
 void buildMainWindow(ControlModel& model);

@@ -10,16 +10,6 @@ ControlDesign box(ControlKind kind, int leftPx, int topPx, int widthPx, int heig
     return designAt(kind, leftPx, topPx, widthPx, heightPx);
 }
 
-void addStore(ControlModel& m, const std::string& name, int index = -1) {
-    ControlDesign d = box(ControlKind::ImageButton, 0, 0, 40, 40);
-    d.visible = false;
-    d.picture = index < 0 ? name : name + "(" + std::to_string(index) + ")";
-    if (index < 0) {
-        m.add(name, d);
-    } else {
-        m.add(name, index, d);
-    }
-}
 
 constexpr int kPortrait = 56;
 constexpr int kMenuColumns = 6;
@@ -94,9 +84,9 @@ void addToolBar(ControlModel& m) {
     }
     for (const char* store : {"InfosImage", "NoInfosImage", "SonsImage", "NoSonsImges", "AnimeImage",
                               "NoAnimeImage", "Lighton", "Lightoff"}) {
-        addStore(m, store);
+        addStore(m, store, -1, ControlKind::ImageButton, 40, 40);
     }
-    for (int i = 1; i <= 3; ++i) addStore(m, "DésImage", i);
+    for (int i = 1; i <= 3; ++i) addStore(m, "DésImage", i, ControlKind::ImageButton, 40, 40);
 }
 
 // The rules panel over the sheet, closed until Règles opens it: one text
