@@ -40,9 +40,9 @@ void JeuYam::Cases_MouseMove(int k) {
 // the bubble then keeps its text. The two-value choice and the cross come
 // before anything else; after them, the later rules override the earlier.
 std::string JeuYam::TexteCase(int k) {
-    if (Cases(81).visible()) {
+    if (partie.CaseMontrée[Partie::kValeur1]) {
         if (k < 80) return TexteDeuxValeurs();
-        return kSélectionner + signedNumber(Cases(k).number());
+        return kSélectionner + signedNumber(partie.Valeur(k));
     }
     if (Zéro.visible()) return kTexteCroix;
 
@@ -58,7 +58,7 @@ std::string JeuYam::TexteCase(int k) {
         }
         // In the last turns the game may announce an Annonce cell by itself;
         // a Sèche cell can still be taken instead at the first throw.
-        const bool sècheLibre = sheet::isSèche(k) && partie.NuméroTirage < 65 && partie.DerniersCoupsSecs && partie.NuméroJet == 1;
+        const bool sècheLibre = sheet::isSèche(k) && partie.NuméroTirage < Partie::kDernierTirage && partie.DerniersCoupsSecs && partie.NuméroJet == 1;
         if (partie.NuméroJet > 0 && ouverte && (!partie.ChoixAuto || sècheLibre)) texte = kSélectionner + partie.MessageCase;
         if (Retour.visible()) texte = " Sélection :" + partie.MessageCase + "." + kSiErreur;
     } else if (partie.ChoixAuto) {

@@ -18,7 +18,7 @@ void JeuYam::Ok_MouseMove() {
 void JeuYam::ChoixDés_MouseMove(int index, bool /*small*/) {
     FermeMenuPersonnages();
     if (SansBulles || !Ok.enabled()) return;
-    if (Cases(81).visible()) {
+    if (partie.CaseMontrée[Partie::kValeur1]) {
         MessageBulle = TexteDeuxValeurs();
     } else if (Zéro.visible()) {
         MessageBulle = kTexteCroix;

@@ -13,7 +13,7 @@ constexpr const char* kDernierJet =
     "sur "
     "OK ";
 
-bool dernierTirage(const JeuYam& j) { return j.partie.NuméroTirage == 65; }
+bool dernierTirage(const JeuYam& j) { return j.partie.NuméroTirage == Partie::kDernierTirage; }
 bool deuxTirages(const JeuYam& j) { return j.partie.ModeTirage == 2; }
 
 // No cell announced: the chosen cell waits for the end of the draw.
@@ -82,12 +82,12 @@ std::string texteDé(const JeuYam& j, int index) {
 }
 
 std::string JeuYam::TexteDeuxValeurs() {
-    return " Cliquez sur" + signedNumber(Cases(81).number()) + " ou" + signedNumber(Cases(82).number()) + " ";
+    return " Cliquez sur" + signedNumber(partie.Valeur(Partie::kValeur1)) + " ou" + signedNumber(partie.Valeur(Partie::kValeur2)) + " ";
 }
 
 std::string JeuYam::TexteGuidageOk() {
     std::string texte;
-    if (Cases(81).visible()) {
+    if (partie.CaseMontrée[Partie::kValeur1]) {
         texte = TexteDeuxValeurs();
     } else if (Zéro.visible()) {
         texte = kTexteCroix;

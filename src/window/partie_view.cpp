@@ -6,9 +6,13 @@
 namespace dravonelle {
 namespace {
 
+// An empty cell or total shows three blanks; a crossed cell, three X.
+constexpr const char* kTexteVide = "   ";
+constexpr const char* kTexteCroix = "XXX";
+
 std::string texteCase(int v) {
-    if (v == Partie::kVide) return "   ";
-    if (v == Partie::kCroix) return "XXX";
+    if (v == Partie::kVide) return kTexteVide;
+    if (v == Partie::kCroix) return kTexteCroix;
     return plainNumber(v);
 }
 
@@ -47,7 +51,7 @@ void JeuYam::AfficheJeu() {
     active(Cases(0), p.FeuilleArmée);
     for (int t = 0; t < 16; ++t) {
         const int v = p.Totaux[Partie::at(t)];
-        texte(Totaux(t), v == Partie::kVide ? "   " : plainNumber(v));
+        texte(Totaux(t), v == Partie::kVide ? kTexteVide : plainNumber(v));
     }
     for (int r = 0; r < 12; ++r) {
         texte(Stats2(r), plainNumber(p.CompteursPartie[Partie::at(r)]));
