@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     if (platform.exitRequested()) return 0;
     window.sync();
     // A screen smaller than the window, the switch refused or impossible,
-    // shows it scaled down (ui/qt/screen_fit.h); offscreen there is no
+    // shows it scaled down (qt/screen_fit.h); offscreen there is no
     // screen a player sees.
     const QString where = QGuiApplication::platformName();
     if (where != QLatin1String("offscreen") && where != QLatin1String("minimal")) window.fitToScreen();

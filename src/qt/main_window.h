@@ -44,7 +44,7 @@ public:
     ControlWidget* widgetOf(int id) const;
 
     // Shows the window at ZOOM times its size, its controls with it (see
-    // ControlWidget::setZoom and ui/qt/screen_fit.h).
+    // ControlWidget::setZoom and qt/screen_fit.h).
     void setZoom(qreal zoom);
     qreal zoom() const { return zoom_; }
 

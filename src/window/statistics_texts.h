@@ -1,5 +1,5 @@
 // The bubble over the figure counters of the statistics table, rows 0 to 11
-// (rows 12 to 15 are the odds: records/odds.h).
+// (rows 12 to 15 are the odds: rules/odds.h).
 #pragma once
 
 #include "window/layer.h"
