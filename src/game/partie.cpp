@@ -116,8 +116,7 @@ void Partie::LanceDé(int i) {
         DésGardés[d] = true;
         const int face = écouteur_.lanceDé(i);
         Dés[d] = face;
-        ++CompteursPartie[at(face - 1)];
-        ++CompteursCréation[at(face - 1)];
+        Compte(face - 1, 1);
         DéMontré[d] = true;
         FeuDé[d] = 6;
         ++ImageDé[d];

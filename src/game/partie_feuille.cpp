@@ -3,6 +3,9 @@
 // draws of "2 tirages" and the choices the last turns leave to the game.
 #include "game/partie.h"
 
+#include <limits>
+#include <type_traits>
+
 #include "rules/cell_value.h"
 #include "rules/column_order.h"
 #include "rules/preview_text.h"
@@ -219,9 +222,14 @@ void Partie::Tbt(int k) {
     Totaux[15] = valeur(Totaux[15]) + ajout;
 }
 
+// Counters stop at the ends of their range: a data file may bring one there.
 void Partie::Compte(int row, int delta) {
-    CompteursPartie[at(row)] += delta;
-    CompteursCréation[at(row)] += delta;
+    auto borne = [delta](auto& n) {
+        using N = std::remove_reference_t<decltype(n)>;
+        if (delta > 0 ? n < std::numeric_limits<N>::max() : n > std::numeric_limits<N>::min()) n += delta;
+    };
+    borne(CompteursPartie[at(row)]);
+    borne(CompteursCréation[at(row)]);
 }
 
 void Partie::StatsEtIndex() {

@@ -35,10 +35,6 @@ public:
     // per screen resolution.
     void paint(QPainter& p, const QRect& exposed, QSize size, qreal pixelRatio);
 
-    QRect sheetCard() const { return sheet_; }
-    QRect diceTray() const { return tray_; }
-    QRect panelCard() const { return panel_; }
-    QRect toolShelf() const { return tools_; }
 
 private:
     void render(QPainter& p, QSize size) const;

@@ -1,9 +1,10 @@
-// JeuYam, the main window's logic: all game state, the window's procedures
-// under their own names, and one handler per control event. It drives the
-// control model and knows nothing of any toolkit.
-//
-// The member functions live in the files of their subsystem: the throw cycle
-// in game/throw_cycle.cpp, the sheet in game/score_sheet.cpp, and so on.
+// JeuYam, the main window's presenter: one handler per control event, the
+// window's procedures under their own names (the bubble, options, rankings,
+// characters, rules panel, start-up and shutdown), and the drawing of the
+// game that Partie holds (AfficheJeu). It drives the control model and knows
+// nothing of any toolkit. The member functions live in the files of their
+// subsystem: the turn's handlers in turn_handlers.cpp, the drawing in
+// partie_view.cpp, and so on.
 #pragma once
 
 #include "window/layer.h"

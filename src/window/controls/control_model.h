@@ -16,12 +16,11 @@
 namespace dravonelle {
 
 // A control array with possible gaps, addressed like the game addresses it:
-// Cases(35), Pointeur(13) does not exist.
+// Cases(35); Pointeur(11) does not exist (rows 6 and 7 hold nothing).
 class ControlArray {
 public:
     Control& operator()(int index) const;
     Control* find(int index) const;
-    int lowest() const { return first_; }
     int highest() const { return first_ + static_cast<int>(items_.size()) - 1; }
 
 private:
