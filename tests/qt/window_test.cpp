@@ -178,7 +178,7 @@ TEST(ExitSignals, EndTheGameOnceAsACloseDoes) {
 // while it grows (as a new game does).
 TEST(DiceAnimator, DiceMoveInTimeAndEndAsTheModelHasThem) {
     WindowedGame g;
-    g.game.ModeTirage = 1;  // "1 tirage", as a click on its button chooses
+    g.game.partie.ModeTirage = 1;  // "1 tirage", as a click on its button chooses
     MainWindow window(g.model, [&g](const Event& e) { g.game.handle(e); });
     g.animator.attach(&window);
     window.show();
@@ -195,14 +195,14 @@ TEST(DiceAnimator, DiceMoveInTimeAndEndAsTheModelHasThem) {
     EXPECT_FALSE(widget(4).isVisible());
     window.forward(Event::keyPress(Key::Letter, 'W'));
     window.forward(Event::click("Ok"));
-    EXPECT_EQ(g.game.NuméroJet, 1);
-    EXPECT_TRUE(g.game.DésGardés[0]);
+    EXPECT_EQ(g.game.partie.NuméroJet, 1);
+    EXPECT_TRUE(g.game.partie.DésGardés[0]);
     ASSERT_TRUE(settle());
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(widget(i).isVisible() ? widget(i).geometry() : QRect(), pixelRect(die(i)));
 
     window.forward(Event::keyPress(Key::Letter, 'W'));
-    EXPECT_FALSE(g.game.DésGardés[0]);
+    EXPECT_FALSE(g.game.partie.DésGardés[0]);
     EXPECT_TRUE(g.animator.busy() && widget(0).isVisible());
     ASSERT_TRUE(settle());
     EXPECT_FALSE(widget(0).isVisible());
