@@ -1,31 +1,18 @@
 #!/usr/bin/env bash
-# Runs one record scenario: a folder holding
-#   before/       the data files laid in the program's folder before the run
-#                 (a .keep file alone when the folder starts empty);
-#   script.txt    the driver's script; a line "# exit: N" names the exit
-#                 status it must end with (0 otherwise);
-#   expected.out  everything the driver must print;
-#   after/        the data files as they must be once the run is over.
-# Every file of after/ must match byte for byte; every file of before/ that
-# after/ does not name must be left as it was; and no other file may be left
-# in the folder but the lock file.
+# Runs one record scenario (see README.md): what the driver prints, its exit
+# status, and the data files it leaves, byte for byte.
+#
+#   run_record_scenario.sh DRIVER FOLDER
 set -u
 driver=$1 scenario=${2%/}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 folder=$work/folder
 mkdir "$folder"
-
-for f in "$scenario"/before/* "$scenario"/before/.[!.]*; do
-  [ -f "$f" ] || continue
-  [ "${f##*/}" = .keep ] && continue
-  cp "$f" "$folder/"
-done
+cp -r "$scenario/before/." "$folder/" && rm -f "$folder/.keep"
 
 want_status=$(sed -n 's/^# exit: *\([0-9]*\).*/\1/p' "$scenario/script.txt" | head -n 1)
-# A line "# play: FILE" stands for the lines of FILE (relative to the
-# scenario's folder): several scenarios play the same whole game. Compact
-# turns (": 11146 c0 …") are expanded.
+# "# play: FILE" stands for the lines of FILE, relative to the scenario.
 while IFS= read -r line || [ -n "$line" ]; do
   case "$line" in
     "# play: "*) cat "$scenario/${line#\# play: }" ;;
@@ -39,42 +26,25 @@ sed "s|$folder|DIR|g" "$work/raw" > "$work/out"
 
 ok=1
 fail() { echo "$*"; ok=0; }
-
-if ! diff -u "$scenario/expected.out" "$work/out"; then fail "output differs"; fi
+diff -u "$scenario/expected.out" "$work/out" || fail "output differs"
 [ "$status" = "${want_status:-0}" ] || fail "exit status $status, expected ${want_status:-0}"
 
-# Compares one file of the folder with what it must hold, and shows the
-# bytes of both when they differ, CR included.
-same() {
-  local want=$1 name=$2
+# Each file of after/, and each of before/ that after/ does not name, must
+# be in the folder as it is there (bytes shown, CR included, when not);
+# nothing else but the lock file.
+declare -A known=([.dravonelle.lock]=1 [.keep]=1)
+for f in "$scenario"/after/* "$scenario"/after/.[!.]* "$scenario"/before/* "$scenario"/before/.[!.]*; do
+  name=${f##*/}
+  [ -f "$f" ] && [ -z "${known[$name]:-}" ] || continue
+  known[$name]=1
   if [ ! -f "$folder/$name" ]; then
     fail "$name: missing"
-  elif ! cmp -s "$want" "$folder/$name"; then
+  elif ! cmp -s "$f" "$folder/$name"; then
     fail "$name: differs (- wanted, + found)"
-    diff -u <(od -An -c "$want") <(od -An -c "$folder/$name") | tail -n +3
+    diff -u <(od -An -c "$f") <(od -An -c "$folder/$name") | tail -n +3
   fi
-}
-
-declare -A known=([.dravonelle.lock]=1)
-for f in "$scenario"/after/* "$scenario"/after/.[!.]*; do
-  [ -f "$f" ] || continue
-  name=${f##*/}
-  [ "$name" = .keep ] && continue
-  known[$name]=1
-  same "$f" "$name"
-done
-for f in "$scenario"/before/* "$scenario"/before/.[!.]*; do
-  [ -f "$f" ] || continue
-  name=${f##*/}
-  [ "$name" = .keep ] && continue
-  [ -n "${known[$name]:-}" ] && continue
-  known[$name]=1
-  same "$f" "$name"
 done
 for f in "$folder"/* "$folder"/.[!.]*; do
-  [ -e "$f" ] || continue
-  name=${f##*/}
-  [ -n "${known[$name]:-}" ] || fail "$name: not expected in the folder"
+  [ -e "$f" ] && [ -z "${known[${f##*/}]:-}" ] && fail "${f##*/}: not expected in the folder"
 done
-
 [ $ok = 1 ]
