@@ -2,7 +2,9 @@
 #   : 11146 c0 11234 c32 d4 5 z
 # is one turn as a player plays it: a group of faces is "dice" with those
 # faces then "click Ok", cN clicks Cases N, dN clicks ChoixDés N (a die taken
-# back or kept again), z clicks Zéro. Every other line passes as it is.
+# back or kept again), z clicks Zéro, o clicks Ok with no new faces, r clicks
+# Retour, and kWXC presses the keys W, X and C. Every other line passes as it
+# is.
 /^: / {
     for (i = 2; i <= NF; i++) {
         t = $i
@@ -17,6 +19,12 @@
             print "click ChoixDés " substr(t, 2)
         } else if (t == "z") {
             print "click Zéro"
+        } else if (t == "o") {
+            print "click Ok"
+        } else if (t == "r") {
+            print "click Retour"
+        } else if (t ~ /^k[A-Za-z]+$/) {
+            for (j = 2; j <= length(t); j++) print "key " substr(t, j, 1)
         } else {
             print "compact line " NR ": unknown step " t > "/dev/stderr"
             exit 2
