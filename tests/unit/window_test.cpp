@@ -1,0 +1,147 @@
+// Situations of the game set by hand, and what the window shows in them:
+// the bubble over each kind of zone, the yellow panel's undo and the first
+// draw's cell. The scenarios play the rest through.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <tuple>
+
+#include "window/bubble_texts.h"
+#include "window_fixture.h"
+
+namespace dravonelle {
+namespace {
+
+constexpr const char* kAvant = " Le texte d'avant ";
+
+// A state of the game, set on a fresh window showing kAvant; the pointer
+// then moves over the zone once. The zones that only show something speak
+// in blue, those that can be clicked in yellow; kAvant left is a zone that
+// keeps silent.
+struct Said {
+    const char* zone;
+    int index = -1;
+    int mode = 0, tirage = 0, jet = 0;  // a game under way from turn 1
+    bool panel = false, bullesOff = false, zéro = false, derniersSecs = false, choixAuto = false, ended = false;
+    int annonceAuto = 0, caseAnnoncée = 0, rang = 0;
+    const char *figure = nullptr, *v81 = nullptr, *v82 = nullptr;
+    std::string text;
+    Color colour = colors::activeZone;
+};
+
+// The two values a cell of Maxi, Egal or Mini may take, offered on 81 and 82.
+void twoValues(JeuYam& j, const char* a, const char* b) {
+    j.Cases(81).setCaption(a);
+    j.Cases(82).setCaption(b);
+    j.Cases(81).show();
+    j.Cases(82).show();
+}
+
+TEST(Bubble, EachZoneSaysWhatItShowsOrDoes) {
+    const Color passive = colors::passiveZone;
+    const Said cases[] = {
+        {.zone = "TotalFigure", .mode = 2, .tirage = 12, .panel = true, .figure = "Suite", .text = " Suite ",
+         .colour = passive},
+        {.zone = "TotalFigure", .mode = 2, .tirage = 12, .panel = true, .bullesOff = true, .figure = "Suite",
+         .text = kAvant},
+        {.zone = "Ok", .mode = 1, .tirage = 50, .jet = 1, .derniersSecs = true,
+         .text = " 2ème jet impossible. Sélectionnez une case "},
+        {.zone = "Ok", .mode = 1, .tirage = 5, .jet = 1, .zéro = true,
+         .text = " Cliquez sur la croix pour marquer 0 sinon cliquez sur OK pour le tirage suivant "},
+        {.zone = "ChoixDés", .index = 3, .v81 = "-4", .v82 = "0", .text = " Cliquez sur-4 ou 0 "},
+        {.zone = "Cases", .index = 82, .mode = 2, .tirage = 5, .v81 = "12", .v82 = "18",
+         .text = " Cliquez pour sélectionner 18"},
+        {.zone = "Cases", .index = 73, .mode = 1, .tirage = 50, .jet = 1, .choixAuto = true, .annonceAuto = 73,
+         .text = " Cliquer est inutile. Case détectée au 2ème jet "},
+        {.zone = "Zéro", .zéro = true,
+         .text = " Cliquez pour marquer 0, sinon cliquez sur OK pour le tirage suivant "},
+        // The window's background: the credit line during a game, the
+        // ranking in red after it, nothing before a way of playing is chosen.
+        {.zone = kWindowName, .mode = 1, .tirage = 7, .text = kCrédit, .colour = colors::creditLine},
+        {.zone = kWindowName, .mode = 1, .tirage = 65, .ended = true, .rang = 1, .text = texteRang(1),
+         .colour = colors::announcement},
+        {.zone = kWindowName, .text = kAvant},
+        {.zone = kWindowName, .mode = 2, .tirage = 50, .choixAuto = true, .caseAnnoncée = 70,
+         .text = " Tirage détecté et enregistré ! Cliquez pour le 2ème tirage "},
+    };
+    for (const Said& c : cases) {
+        SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.index) + ": " + c.text);
+        WindowFixture w;
+        JeuYam& j = w.jeu;
+        j.MessageBulle = kAvant;
+        j.AfficheMessage();
+        j.ModeTirage = c.mode;
+        if (c.tirage > 0) turn(j, c.mode, c.tirage, c.jet);
+        if (c.panel) j.AfficheScore();
+        if (c.figure) j.TotalFigure.setCaption(c.figure);
+        if (c.v81) twoValues(j, c.v81, c.v82);
+        if (c.zéro) j.Zéro.show();
+        if (c.ended) j.Ok.setEnabled(false);
+        j.SansBulles = c.bullesOff;
+        j.DerniersCoupsSecs = c.derniersSecs;
+        j.ChoixAuto = c.choixAuto;
+        j.AnnonceAuto = c.annonceAuto;
+        j.CaseAnnoncée = c.caseAnnoncée;
+        j.RangObtenu = c.rang;
+        w.model.at(c.zone, c.index).show();
+        w.move(c.zone, c.index);
+        EXPECT_EQ(j.Infos.caption(), c.text);
+        EXPECT_EQ(j.Infos.backcolor(), c.text == kAvant ? j.Infos.backcolor() : c.colour);
+    }
+}
+
+// The yellow panel gives back what a result placed at the first throw added
+// to the totals of its column (Totaux 3k to 3k + 2) and to the grand total.
+TEST(Undo, GivesBackWhatTheResultAddedToTheTotals) {
+    struct Case {
+        int cell;
+        const char* text;
+        int points;
+        std::array<const char*, 4> before, after;  // Totaux 3k, 3k + 1, 3k + 2 and 15
+    };
+    const Case cases[] = {
+        {37, "6", 6, {"90", "18", "150", "300"}, {"   ", "   ", "42", "192"}},  // the sixth number, a bonus
+        {41, "39", 39, {"90", "18", "150", "300"}, {"90", "18", "111", "261"}},  // a figure
+    };
+    for (const Case& c : cases) {
+        WindowFixture w;
+        JeuYam& j = w.jeu;
+        turn(j, 1, 5, 1);
+        j.CaseAnnulable = j.DernièreCase = c.cell;
+        j.Points = c.points;
+        j.CaseFermée[static_cast<std::size_t>(c.cell)] = true;
+        j.Cases(c.cell).setCaption(c.text);
+        j.Retour.show();
+        const int totals[] = {3 * (c.cell / 16), 3 * (c.cell / 16) + 1, 3 * (c.cell / 16) + 2, 15};
+        for (std::size_t i = 0; i < 4; ++i) j.Totaux(totals[i]).setCaption(c.before[i]);
+        j.handle(Event::click("Retour"));
+        for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(j.Totaux(totals[i]).caption(), c.after[i]) << c.cell;
+        EXPECT_EQ(j.Cases(c.cell).caption(), "   ");
+        EXPECT_FALSE(j.CaseFermée[static_cast<std::size_t>(c.cell)]);
+    }
+}
+
+// "2 tirages": the pointer leaving the first draw's cell gives it back its
+// value in red, XXX for a figure worth nothing; once the second draw is tied
+// it stays empty.
+TEST(EffaceCases, GivesTheFirstDrawItsValueBack) {
+    const std::tuple<int, int, int, const char*> cases[] = {
+        {41, 25, -1, "25"}, {41, 0, -1, "XXX"}, {34, 0, -1, "0"}, {41, 25, 42, "   "}};
+    for (const auto& [cell, points, second, shown] : cases) {
+        WindowFixture w;
+        w.jeu.ModeTirage = 2;
+        w.jeu.CaseTirage1 = cell;
+        w.jeu.PointsTirage1 = points;
+        w.jeu.CaseTirage2 = second;
+        w.jeu.CaseÉvaluée = cell;
+        w.jeu.Cases(cell).setCaption("30");
+        w.jeu.Cases(cell).setForecolor(colors::blue);
+        w.jeu.EffaceCases();
+        EXPECT_EQ(w.jeu.Cases(cell).caption(), shown) << cell << " " << points;
+        EXPECT_EQ(w.jeu.Cases(cell).forecolor(), second < 0 ? colors::red : w.jeu.Cases(cell).forecolor());
+    }
+}
+
+}  // namespace
+}  // namespace dravonelle
