@@ -42,7 +42,7 @@ bool twoDraws() { return std::getenv("DRAVONELLE_ONE_DRAW") == nullptr; }
 
 bool counted(const JeuYam& jeu, int k) {
     const Control& c = jeu.Cases(k);
-    return !sheet::isPlaceholder(k) && jeu.CaseFermée[static_cast<std::size_t>(k)] &&
+    return !sheet::isPlaceholder(k) && jeu.partie.CaseFermée[static_cast<std::size_t>(k)] &&
            c.forecolor() == colors::black && c.caption() != kBlank;
 }
 
@@ -85,11 +85,11 @@ std::string brokenInvariant(const JeuYam& jeu) {
         if (c.caption() != kBlank && c.forecolor() != colors::blue && !c.visible()) {
             why << "cell " << k << " holds \"" << c.caption() << "\" unseen; ";
         }
-        if (filled(jeu, k) && !jeu.CaseFermée[static_cast<std::size_t>(k)]) why << "filled cell " << k << " open; ";
+        if (filled(jeu, k) && !jeu.partie.CaseFermée[static_cast<std::size_t>(k)]) why << "filled cell " << k << " open; ";
     }
-    if (jeu.NuméroTirage > sheet::kScoringCells) why << "NuméroTirage " << jeu.NuméroTirage << "; ";
+    if (jeu.partie.NuméroTirage > sheet::kScoringCells) why << "NuméroTirage " << jeu.partie.NuméroTirage << "; ";
     if (jeu.Tirage_No.number() > sheet::kScoringCells) why << "Tirage_No " << jeu.Tirage_No.caption() << "; ";
-    if (jeu.NuméroJet < 0 || jeu.NuméroJet > 3) why << "NuméroJet " << jeu.NuméroJet << "; ";
+    if (jeu.partie.NuméroJet < 0 || jeu.partie.NuméroJet > 3) why << "NuméroJet " << jeu.partie.NuméroJet << "; ";
     return why.str();
 }
 
@@ -160,7 +160,7 @@ private:
     static std::vector<int> openCells(const JeuYam& jeu, bool annonceOnly = false) {
         std::vector<int> open;
         for (int k = 0; k <= sheet::kLastSheetCell; ++k) {
-            if (!sheet::isScoringCell(k) || jeu.CaseFermée[static_cast<std::size_t>(k)]) continue;
+            if (!sheet::isScoringCell(k) || jeu.partie.CaseFermée[static_cast<std::size_t>(k)]) continue;
             if (annonceOnly && !sheet::isAnnonce(k)) continue;
             const Control& c = jeu.Cases(k);
             if (c.visible() && c.enabled()) open.push_back(k);
@@ -171,7 +171,7 @@ private:
     static std::vector<int> closedCells(const JeuYam& jeu) {
         std::vector<int> closed;
         for (int k = 0; k <= sheet::kLastSheetCell; ++k) {
-            if (sheet::isScoringCell(k) && jeu.CaseFermée[static_cast<std::size_t>(k)]) closed.push_back(k);
+            if (sheet::isScoringCell(k) && jeu.partie.CaseFermée[static_cast<std::size_t>(k)]) closed.push_back(k);
         }
         return closed;
     }
@@ -225,15 +225,15 @@ private:
         }
         const auto open = openCells(jeu);
         // "2 tirages" with both draws taken: one of the two cells, or OK.
-        if (jeu.CaseTirage1 >= 0 && jeu.CaseTirage2 >= 0 && chance(jeu.NuméroJet == 0 ? 85 : 40)) {
-            return {pick(2) ? cell(jeu.CaseTirage1) : cell(jeu.CaseTirage2)};
+        if (jeu.partie.CaseTirage1 >= 0 && jeu.partie.CaseTirage2 >= 0 && chance(jeu.partie.NuméroJet == 0 ? 85 : 40)) {
+            return {pick(2) ? cell(jeu.partie.CaseTirage1) : cell(jeu.partie.CaseTirage2)};
         }
-        if (jeu.NuméroJet == 0) return {ok()};
-        if (jeu.NuméroJet == 1 && chance(8)) {
+        if (jeu.partie.NuméroJet == 0) return {ok()};
+        if (jeu.partie.NuméroJet == 1 && chance(8)) {
             const auto annonce = openCells(jeu, true);
             if (!annonce.empty()) return {cell(among(annonce))};
         }
-        if (jeu.NuméroJet == 3) return {open.empty() ? ok() : cell(among(open))};
+        if (jeu.partie.NuméroJet == 3) return {open.empty() ? ok() : cell(among(open))};
         const int r = pick(100);
         if (r < 55 && !open.empty()) {
             const int k = among(open);

@@ -25,11 +25,11 @@ struct WindowFixture {
 
 // A turn under way: the way of playing, the turn and the throw.
 inline void turn(JeuYam& j, int mode, int tirage, int jet) {
-    j.ModeTirage = mode;
-    j.NuméroTirage = tirage;
-    j.NuméroJet = jet;
-    j.JetDuRésultat = jet;
-    j.PartieEnCours = true;
+    j.partie.ModeTirage = mode;
+    j.partie.NuméroTirage = tirage;
+    j.partie.NuméroJet = jet;
+    j.partie.JetDuRésultat = jet;
+    j.partie.PartieEnCours = true;
 }
 
 }  // namespace dravonelle

@@ -32,10 +32,9 @@ struct Said {
 
 // The two values a cell of Maxi, Egal or Mini may take, offered on 81 and 82.
 void twoValues(JeuYam& j, const char* a, const char* b) {
-    j.Cases(81).setCaption(a);
-    j.Cases(82).setCaption(b);
-    j.Cases(81).show();
-    j.Cases(82).show();
+    j.partie.Feuille[Partie::kValeur1] = std::stoi(a);
+    j.partie.Feuille[Partie::kValeur2] = std::stoi(b);
+    j.partie.CaseMontrée[Partie::kValeur1] = j.partie.CaseMontrée[Partie::kValeur2] = true;
 }
 
 TEST(Bubble, EachZoneSaysWhatItShowsOrDoes) {
@@ -71,19 +70,20 @@ TEST(Bubble, EachZoneSaysWhatItShowsOrDoes) {
         JeuYam& j = w.jeu;
         j.MessageBulle = kAvant;
         j.AfficheMessage();
-        j.ModeTirage = c.mode;
+        j.partie.ModeTirage = c.mode;
         if (c.tirage > 0) turn(j, c.mode, c.tirage, c.jet);
         if (c.panel) j.AfficheScore();
-        if (c.figure) j.TotalFigure.setCaption(c.figure);
+        if (c.figure) j.partie.Figure = c.figure;
         if (c.v81) twoValues(j, c.v81, c.v82);
-        if (c.zéro) j.Zéro.show();
-        if (c.ended) j.Ok.setEnabled(false);
+        j.partie.ZéroOffert = c.zéro;
+        j.partie.OkActif = !c.ended;
         j.SansBulles = c.bullesOff;
-        j.DerniersCoupsSecs = c.derniersSecs;
-        j.ChoixAuto = c.choixAuto;
-        j.AnnonceAuto = c.annonceAuto;
-        j.CaseAnnoncée = c.caseAnnoncée;
+        j.partie.DerniersCoupsSecs = c.derniersSecs;
+        j.partie.ChoixAuto = c.choixAuto;
+        j.partie.AnnonceAuto = c.annonceAuto;
+        j.partie.CaseAnnoncée = c.caseAnnoncée;
         j.RangObtenu = c.rang;
+        j.AfficheJeu();
         w.model.at(c.zone, c.index).show();
         w.move(c.zone, c.index);
         EXPECT_EQ(j.Infos.caption(), c.text);
@@ -96,29 +96,30 @@ TEST(Bubble, EachZoneSaysWhatItShowsOrDoes) {
 TEST(Undo, GivesBackWhatTheResultAddedToTheTotals) {
     struct Case {
         int cell;
-        const char* text;
         int points;
-        std::array<const char*, 4> before, after;  // Totaux 3k, 3k + 1, 3k + 2 and 15
+        std::array<int, 4> before;                 // Totaux 3k, 3k + 1, 3k + 2 and 15
+        std::array<const char*, 4> after;
     };
     const Case cases[] = {
-        {37, "6", 6, {"90", "18", "150", "300"}, {"   ", "   ", "42", "192"}},  // the sixth number, a bonus
-        {41, "39", 39, {"90", "18", "150", "300"}, {"90", "18", "111", "261"}},  // a figure
+        {37, 6, {90, 18, 150, 300}, {"   ", "   ", "42", "192"}},  // the sixth number, a bonus
+        {41, 39, {90, 18, 150, 300}, {"90", "18", "111", "261"}},  // a figure
     };
     for (const Case& c : cases) {
         WindowFixture w;
         JeuYam& j = w.jeu;
         turn(j, 1, 5, 1);
-        j.CaseAnnulable = j.DernièreCase = c.cell;
-        j.Points = c.points;
-        j.CaseFermée[static_cast<std::size_t>(c.cell)] = true;
-        j.Cases(c.cell).setCaption(c.text);
-        j.Retour.show();
+        j.partie.CaseAnnulable = j.partie.DernièreCase = c.cell;
+        j.partie.Points = c.points;
+        j.partie.CaseFermée[static_cast<std::size_t>(c.cell)] = true;
+        j.partie.Feuille[static_cast<std::size_t>(c.cell)] = c.points;
+        j.partie.RetourOffert = true;
         const int totals[] = {3 * (c.cell / 16), 3 * (c.cell / 16) + 1, 3 * (c.cell / 16) + 2, 15};
-        for (std::size_t i = 0; i < 4; ++i) j.Totaux(totals[i]).setCaption(c.before[i]);
+        for (std::size_t i = 0; i < 4; ++i) j.partie.Totaux[static_cast<std::size_t>(totals[i])] = c.before[i];
+        j.AfficheJeu();
         j.handle(Event::click("Retour"));
         for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(j.Totaux(totals[i]).caption(), c.after[i]) << c.cell;
         EXPECT_EQ(j.Cases(c.cell).caption(), "   ");
-        EXPECT_FALSE(j.CaseFermée[static_cast<std::size_t>(c.cell)]);
+        EXPECT_FALSE(j.partie.CaseFermée[static_cast<std::size_t>(c.cell)]);
     }
 }
 
@@ -130,13 +131,13 @@ TEST(EffaceCases, GivesTheFirstDrawItsValueBack) {
         {41, 25, -1, "25"}, {41, 0, -1, "XXX"}, {34, 0, -1, "0"}, {41, 25, 42, "   "}};
     for (const auto& [cell, points, second, shown] : cases) {
         WindowFixture w;
-        w.jeu.ModeTirage = 2;
-        w.jeu.CaseTirage1 = cell;
-        w.jeu.PointsTirage1 = points;
-        w.jeu.CaseTirage2 = second;
-        w.jeu.CaseÉvaluée = cell;
-        w.jeu.Cases(cell).setCaption("30");
-        w.jeu.Cases(cell).setForecolor(colors::blue);
+        w.jeu.partie.ModeTirage = 2;
+        w.jeu.partie.CaseTirage1 = cell;
+        w.jeu.partie.PointsTirage1 = points;
+        w.jeu.partie.CaseTirage2 = second;
+        w.jeu.partie.CaseÉvaluée = cell;
+        w.jeu.partie.Feuille[static_cast<std::size_t>(cell)] = 30;
+        w.jeu.partie.EncreCase[static_cast<std::size_t>(cell)] = Partie::Encre::Bleue;
         w.jeu.EffaceCases();
         EXPECT_EQ(w.jeu.Cases(cell).caption(), shown) << cell << " " << points;
         EXPECT_EQ(w.jeu.Cases(cell).forecolor(), second < 0 ? colors::red : w.jeu.Cases(cell).forecolor());
