@@ -369,7 +369,7 @@ void Partie::ChoixValeur(int bouton) {
 // The second draw was thrown three times without a cell: OK keeps the first.
 void Partie::PrendPremierTirage() {
     EncreCase[at(CaseTirage1)] = Encre::Noire;
-    Points = PointsTirage1;
+    Points = PointsTirage1;  // the turn keeps the first draw
     Figure = FigureTirage1;
     DernièreCase = CaseTirage1;
     AfficheRésultat();
