@@ -1,11 +1,8 @@
 // Situations of the game set by hand, and what the window shows in them:
-// the bubble over each kind of zone, the yellow panel's undo and the first
-// draw's cell. The scenarios play the rest through.
+// the bubble over each kind of zone. The scenarios play the rest through.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
-#include <tuple>
 
 #include "window/bubble_texts.h"
 #include "window_fixture.h"
@@ -88,59 +85,6 @@ TEST(Bubble, EachZoneSaysWhatItShowsOrDoes) {
         w.move(c.zone, c.index);
         EXPECT_EQ(j.Infos.caption(), c.text);
         EXPECT_EQ(j.Infos.backcolor(), c.text == kAvant ? j.Infos.backcolor() : c.colour);
-    }
-}
-
-// The yellow panel gives back what a result placed at the first throw added
-// to the totals of its column (Totaux 3k to 3k + 2) and to the grand total.
-TEST(Undo, GivesBackWhatTheResultAddedToTheTotals) {
-    struct Case {
-        int cell;
-        int points;
-        std::array<int, 4> before;                 // Totaux 3k, 3k + 1, 3k + 2 and 15
-        std::array<const char*, 4> after;
-    };
-    const Case cases[] = {
-        {37, 6, {90, 18, 150, 300}, {"   ", "   ", "42", "192"}},  // the sixth number, a bonus
-        {41, 39, {90, 18, 150, 300}, {"90", "18", "111", "261"}},  // a figure
-    };
-    for (const Case& c : cases) {
-        WindowFixture w;
-        JeuYam& j = w.jeu;
-        turn(j, 1, 5, 1);
-        j.partie.CaseAnnulable = j.partie.DernièreCase = c.cell;
-        j.partie.Points = c.points;
-        j.partie.CaseFermée[static_cast<std::size_t>(c.cell)] = true;
-        j.partie.Feuille[static_cast<std::size_t>(c.cell)] = c.points;
-        j.partie.RetourOffert = true;
-        const int totals[] = {3 * (c.cell / 16), 3 * (c.cell / 16) + 1, 3 * (c.cell / 16) + 2, 15};
-        for (std::size_t i = 0; i < 4; ++i) j.partie.Totaux[static_cast<std::size_t>(totals[i])] = c.before[i];
-        j.AfficheJeu();
-        j.handle(Event::click("Retour"));
-        for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(j.Totaux(totals[i]).caption(), c.after[i]) << c.cell;
-        EXPECT_EQ(j.Cases(c.cell).caption(), "   ");
-        EXPECT_FALSE(j.partie.CaseFermée[static_cast<std::size_t>(c.cell)]);
-    }
-}
-
-// "2 tirages": the pointer leaving the first draw's cell gives it back its
-// value in red, XXX for a figure worth nothing; once the second draw is tied
-// it stays empty.
-TEST(EffaceCases, GivesTheFirstDrawItsValueBack) {
-    const std::tuple<int, int, int, const char*> cases[] = {
-        {41, 25, -1, "25"}, {41, 0, -1, "XXX"}, {34, 0, -1, "0"}, {41, 25, 42, "   "}};
-    for (const auto& [cell, points, second, shown] : cases) {
-        WindowFixture w;
-        w.jeu.partie.ModeTirage = 2;
-        w.jeu.partie.CaseTirage1 = cell;
-        w.jeu.partie.PointsTirage1 = points;
-        w.jeu.partie.CaseTirage2 = second;
-        w.jeu.partie.CaseÉvaluée = cell;
-        w.jeu.partie.Feuille[static_cast<std::size_t>(cell)] = 30;
-        w.jeu.partie.EncreCase[static_cast<std::size_t>(cell)] = Partie::Encre::Bleue;
-        w.jeu.EffaceCases();
-        EXPECT_EQ(w.jeu.Cases(cell).caption(), shown) << cell << " " << points;
-        EXPECT_EQ(w.jeu.Cases(cell).forecolor(), second < 0 ? colors::red : w.jeu.Cases(cell).forecolor());
     }
 }
 
