@@ -7,6 +7,7 @@
 #include "window/jeu_yam.h"
 #include "qt/consent_window.h"
 #include "qt/control_style.h"
+#include "qt/data_folder.h"
 #include "qt/exit_signals.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
@@ -14,7 +15,14 @@
 int main(int argc, char* argv[]) {
     using namespace dravonelle;
     QApplication app(argc, argv);
+    // No organisation name: the records' folder is ~/.local/share/Dravonelle.
     QApplication::setApplicationName(QStringLiteral("Dravonelle"));
+    // The records: the player's own data folder, or the one --data-dir names.
+    const auto dataDir = dataFolder(QCoreApplication::arguments());
+    if (!dataDir) {
+        std::fprintf(stderr, "dravonelle: --data-dir needs a folder\n");
+        return 2;
+    }
 
     ControlModel model;
     model.setMeasure(measureCaption);  // auto-sizing labels fit the real fonts
@@ -29,6 +37,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QtPlatform platform(QString(), std::move(dealt));
+    platform.setDataFolder(*dataDir);
     JeuYam game(model, platform.services());
 
     MainWindow window(model, [&game](const Event& e) { game.handle(e); });

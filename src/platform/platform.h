@@ -111,11 +111,14 @@ public:
     virtual void minimise() = 0;
 };
 
-// Data files are written where the game lives; the driver names the folder.
+// The data files live in the records' folder: the player's own data folder
+// for the window, the folder the driver is given for a script.
 class Files {
 public:
     virtual ~Files() = default;
     virtual std::filesystem::path folder() = 0;
+    // Where the game's own pages lie (the logo page): beside the program.
+    virtual std::filesystem::path programFolder() { return folder(); }
     virtual void wrote(const std::string& name) = 0;  // a data file was rewritten
     // Something the player must know about the records, said once: on
     // standard error, besides the bubble.

@@ -4,8 +4,10 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <random>
 
 #include "qt/main_window.h"
@@ -41,25 +43,33 @@ void QtDialogs::showCurrentState() {
 
 bool QtDialogs::askYesNo(const std::string& text, const std::string& title) {
     showCurrentState();
-    const auto answer =
-        QMessageBox::question(window_, QString::fromStdString(title), QString::fromStdString(text),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    return answer == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, window_);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtDialogs::askText(const std::string& title, const std::string& answer) {
     showCurrentState();
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(window_, QStringLiteral("Dravonelle"), QString::fromStdString(title),
-                              QLineEdit::Normal, QString::fromStdString(answer), &ok);
-    if (!ok) return std::nullopt;
-    return text.toStdString();
+    QInputDialog dialog(window_);
+    dialog.setWindowTitle(QStringLiteral("Dravonelle"));
+    dialog.setLabelText(QString::fromStdString(title));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(QString::fromStdString(answer));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 void QtDialogs::tell(const std::string& text, const std::string& title) {
     showCurrentState();
-    QMessageBox::information(window_, QString::fromStdString(title), QString::fromStdString(text));
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Ok, window_);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
 }
 
 // ---- process ---------------------------------------------------------------
@@ -76,7 +86,7 @@ void QtProcess::minimise() {
 
 void QtFiles::warn(const std::string& text) { std::fprintf(stderr, "dravonelle: %s\n", text.c_str()); }
 
-std::filesystem::path QtFiles::folder() {
+std::filesystem::path QtFiles::programFolder() {
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
 
@@ -97,7 +107,13 @@ QtPlatform::QtPlatform(const QString& soundFolder, std::deque<int> dealt)
     : fair_(entropySeed()),
       dice_(fair_, std::move(dealt)),
       sound_(soundFolder),
-      platform_{clock_, dice_, sound_, dialogs_, display_, network_, web_, animator_, process_, files_} {}
+      platform_{clock_, dice_, sound_, dialogs_, display_, network_, web_, animator_, process_, files_} {
+    // What Qt itself writes (a text field's menu, …) in French where Debian's
+    // qt6-translations-l10n is installed; the dialogs name their buttons
+    // themselves in any case.
+    if (french_.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&french_);
+}
 
 void QtPlatform::attach(MainWindow& window) {
     dialogs_.attach(&window);

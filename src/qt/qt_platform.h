@@ -4,6 +4,8 @@
 
 #include "qt/layer.h"
 
+#include <QTranslator>
+
 #include "platform/dealt_dice.h"
 #include "platform/fair_dice.h"
 #include "platform/platform.h"
@@ -24,7 +26,8 @@ public:
     std::string timeText() override;
 };
 
-// Message boxes and text entry, over the game's window once it exists.
+// Message boxes and text entry, over the game's window once it exists; their
+// buttons speak French whatever the system's language.
 class QtDialogs : public Dialogs {
 public:
     void attach(MainWindow* window) { window_ = window; }
@@ -51,12 +54,18 @@ private:
     bool exitRequested_ = false;
 };
 
-// Data files live beside the program.
+// Data files live in the records' folder that main() chooses (data_folder.h);
+// the game's pages beside the program.
 class QtFiles : public Files {
 public:
-    std::filesystem::path folder() override;
+    void setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
+    std::filesystem::path folder() override { return folder_; }
+    std::filesystem::path programFolder() override;
     void wrote(const std::string&) override {}
     void warn(const std::string& text) override;
+
+private:
+    std::filesystem::path folder_;
 };
 
 class QtPlatform {
@@ -76,6 +85,8 @@ public:
     // The window that dialogs stand over, that minimising hides and whose
     // dice the animations move.
     void attach(MainWindow& window);
+    // Where the data files are read and written.
+    void setDataFolder(std::filesystem::path folder) { files_.setFolder(std::move(folder)); }
 
 private:
     QtClock clock_;
@@ -90,6 +101,8 @@ private:
     QtProcess process_;
     QtFiles files_;
     Platform platform_;
+    // Qt's own texts in French, where the system has Qt's translation.
+    QTranslator french_;
 };
 
 }  // namespace dravonelle

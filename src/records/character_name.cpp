@@ -35,6 +35,9 @@ RefusNom refusNom(std::string_view nom) {
     const std::size_t n = textLength(nom);
     if (n < kNomCourt || n > kNomLong) return RefusNom::Longueur;
     if (nom.find('"') != std::string_view::npos) return RefusNom::Guillemet;
+    // A character the page lacks comes back from it as '?', a malformed
+    // sequence likewise.
+    if (windows1252ToUtf8(utf8ToWindows1252(nom)) != nom) return RefusNom::HorsPage;
     return RefusNom::Aucun;
 }
 

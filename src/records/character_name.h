@@ -11,8 +11,10 @@ namespace dravonelle {
 
 // Why an entered name is refused. The length counts characters as the
 // player typed them, blanks and digits included, nothing trimmed. A double
-// quote would end the name's line in "Joueurs" early, so it is refused too.
-enum class RefusNom { Aucun, Longueur, Guillemet };
+// quote would end the name's line in "Joueurs" early, so it is refused too;
+// so is a character that the data files' code page, Windows-1252, cannot
+// hold (Ł, an emoji…) or malformed UTF-8: what is kept is what was typed.
+enum class RefusNom { Aucun, Longueur, Guillemet, HorsPage };
 
 RefusNom refusNom(std::string_view nom);
 

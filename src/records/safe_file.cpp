@@ -67,30 +67,43 @@ fs::path followLinks(fs::path path) {
 
 }  // namespace
 
-bool writeWhole(const fs::path& folder, const std::string& name, std::string_view bytes) {
-    if (!isPlainName(name)) return false;
+bool writeWhole(const fs::path& folder, const std::string& name, std::string_view bytes, std::error_code* error) {
+    const auto fail = [error](int e) {
+        if (error) *error = std::error_code(e, std::generic_category());
+        return false;
+    };
+    if (!isPlainName(name)) return fail(EINVAL);
     const fs::path target = followLinks(folder / name);
-    if (target.empty() || !target.has_filename()) return false;
+    if (target.empty() || !target.has_filename()) return fail(ELOOP);
     // The new file is made beside the target, so that the rename stays on
     // its file system.
     const fs::path where = target.parent_path();
     fs::path temporary;
     const int fd = createTemporary(where, target.filename().string(), temporary);
-    if (fd < 0) return false;
+    if (fd < 0) return fail(errno);
 
+    // The first step that fails says why.
+    int e = 0;
+    const auto step = [&e](bool done) {
+        if (!done && e == 0) e = errno != 0 ? errno : EIO;
+    };
     struct stat old {};
-    bool ok = true;
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) step(::fchmod(fd, old.st_mode & 07777) == 0);
+    if (e == 0) step(writeAll(fd, bytes));
+    if (e == 0) step(::fsync(fd) == 0);
+    step(::close(fd) == 0);
+    if (e == 0) step(::rename(temporary.c_str(), target.c_str()) == 0);
+    if (e != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return fail(e);
     }
     syncFolder(where);
     return true;
+}
+
+bool canWriteIn(const fs::path& folder) {
+    std::error_code ec;
+    return fs::is_directory(folder, ec) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 std::optional<std::string> readWhole(const fs::path& folder, const std::string& name, std::size_t limit) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace dravonelle {
 
@@ -18,9 +19,14 @@ namespace dravonelle {
 // sees either the old content or the new, never a mixture. The new file keeps
 // the old one's permissions. A symbolic link under NAME is followed: its
 // target is replaced the same way, beside itself, and the link stays. On
-// failure the old file is left as it was, the temporary file is removed, and
-// the answer is false.
-bool writeWhole(const std::filesystem::path& folder, const std::string& name, std::string_view bytes);
+// failure the old file is left as it was, the temporary file is removed, the
+// answer is false and ERROR, if given, says why (ENOSPC, EACCES, …).
+bool writeWhole(const std::filesystem::path& folder, const std::string& name, std::string_view bytes,
+                std::error_code* error = nullptr);
+
+// Whether this process may make and replace files in FOLDER: it is there, a
+// folder, and open to it for writing.
+bool canWriteIn(const std::filesystem::path& folder);
 
 // The content of the file NAME in FOLDER, at most LIMIT bytes from its start
 // (the data files are a few hundred bytes); nullopt when it is missing,

@@ -25,6 +25,18 @@ constexpr const char* kTexteVerrou = " Pour déverrouiller cet outil, cliquez su
 constexpr const char* kTexteLongueurNom = " Veuillez entrer de 3 à 10 lettres S.V.P. ";
 // Ours, in the same voice as the length message.
 constexpr const char* kTexteGuillemetNom = " Veuillez entrer un nom sans guillemets S.V.P. ";
+constexpr const char* kTexteSigneNom = " Veuillez entrer un nom sans émoji ni lettre rare (Ł, Ő…) S.V.P. ";
+
+const char* texteRefus(RefusNom refus) {
+    switch (refus) {
+        case RefusNom::Longueur:
+            return kTexteLongueurNom;
+        case RefusNom::Guillemet:
+            return kTexteGuillemetNom;
+        default:
+            return kTexteSigneNom;
+    }
+}
 
 std::size_t at(int personnage) { return static_cast<std::size_t>(personnage); }
 
@@ -149,7 +161,7 @@ void JeuYam::CliqueNom_Click() {
     MessagePrécédent.clear();
 
     EntreNom(PersonnageCourant);
-    if (MessageBulle == kTexteLongueurNom || MessageBulle == kTexteGuillemetNom) {
+    if (MessageBulle == kTexteLongueurNom || MessageBulle == kTexteGuillemetNom || MessageBulle == kTexteSigneNom) {
         MessageBulle.clear();
         MessagePrécédent.clear();
     }
@@ -175,7 +187,7 @@ void JeuYam::EntreNom(int personnage) {
         if (refus == RefusNom::Aucun) return;
         // Straight into the label, the previous text left empty: whatever
         // the pointer meets after the dialog speaks again.
-        MessageBulle = refus == RefusNom::Longueur ? kTexteLongueurNom : kTexteGuillemetNom;
+        MessageBulle = texteRefus(refus);
         Infos.setCaption(MessageBulle);
     }
 }

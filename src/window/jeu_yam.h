@@ -16,6 +16,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "game/partie.h"
@@ -135,10 +136,14 @@ public:
         if (!report.whole) endommagés_.insert(name);
         return value;
     }
-    void ÉcritFichier(const std::string& name, const std::string& bytes);
+    // False when the file could not be written: the old one stays whole, and
+    // the player is told why (RaisonÉchec), in the bubble and on standard
+    // error.
+    bool ÉcritFichier(const std::string& name, const std::string& bytes);
+    std::string RaisonÉchec;
     void LitNoms();
-    void ÉcritAbandons(int mode);
-    void ÉcritInfos();
+    bool ÉcritAbandons(int mode);
+    bool ÉcritInfos();
     // A game under way is abandoned: counted against the character who was
     // playing, in the way of playing given.
     void Abandonne(int mode);
@@ -303,7 +308,10 @@ private:
     // Data files that were read only in part: their bytes are copied beside
     // them before the game first writes over them.
     std::set<std::string, std::less<>> endommagés_;
-    bool GardeCopie(const std::string& name);
+    bool GardeCopie(const std::string& name, std::error_code& failure);
+    // Writes a data file whole, telling no one; false with the reason when it
+    // could not (an empty reason: nothing to tell).
+    bool Enregistre(const std::string& name, const std::string& bytes, std::string& raison);
     std::map<std::pair<std::string, EventKind>, Handler, std::less<>> handlers_;
 };
 

@@ -65,7 +65,7 @@ void JeuYam::EnregistreScore() {
     auto& mine = TerminéesPar[static_cast<std::size_t>(PersonnageCourant)];
     mine = plusUn(mine);
     PartiesIndividuellesJouées.setCaption(textePartiesIndividuellesJouées(mine));
-    ÉcritInfos();
+    bool sauvé = ÉcritInfos();
 
     RangObtenu = 0;
     const int total = Partie::valeur(partie.Totaux[15]);
@@ -90,7 +90,7 @@ void JeuYam::EnregistreScore() {
         c.ClassementPersonnage = ClassementPersonnage;
         c.ClassementDate = ClassementDate;
         c.ClassementScore = ClassementScore;
-        ÉcritFichier(classementFile(partie.ModeTirage), formatClassement(c));
+        sauvé = ÉcritFichier(classementFile(partie.ModeTirage), formatClassement(c)) && sauvé;
         AfficheClassement(i);
         break;
     }
@@ -113,7 +113,9 @@ void JeuYam::EnregistreScore() {
         "personnage "};
     static const char* const sounds[] = {"Canard", "Classic", "Clap"};
     const int result = RangObtenu == 0 ? 0 : RangObtenu == 1 ? 1 : 2;
-    MessageBulle = messages[result];
+    // A score that could not be kept is said instead of the ranking.
+    MessageBulle = sauvé ? messages[result]
+                         : " Score non sauvegardé (" + RaisonÉchec + "). Pour rejouer, cliquez sur votre personnage ";
     Infos.setBackcolor(colors::announcement);
     AfficheMessage();
     Bruit(sounds[result]);

@@ -1,4 +1,6 @@
-// Reading and writing the data files beside the game.
+// Reading and writing the data files in the records' folder; a write that
+// cannot be made is told to the player and leaves the old file whole.
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -17,7 +19,10 @@ std::string JeuYam::LitFichier(const std::string& name, const std::string& neutr
     std::error_code error;
     const auto there = std::filesystem::symlink_status(platform_.files.folder() / name, error);
     if (there.type() == std::filesystem::file_type::not_found) {
-        ÉcritFichier(name, neutral);
+        // Not told when it fails: nothing is lost, the game plays from the
+        // neutral values, and the first save that fails says so.
+        std::string raison;
+        Enregistre(name, neutral, raison);
     } else {
         // Nor is it written over later with what this run could not read.
         illisibles_.insert(name);
@@ -25,23 +30,74 @@ std::string JeuYam::LitFichier(const std::string& name, const std::string& neutr
     return neutral;
 }
 
-void JeuYam::ÉcritFichier(const std::string& name, const std::string& bytes) {
-    if (!seuleCopie_ || illisibles_.count(name)) return;
-    if (endommagés_.count(name) && !GardeCopie(name)) return;
-    if (writeWhole(platform_.files.folder(), name, bytes)) platform_.files.wrote(name);
+namespace {
+
+// Why a write failed, in the player's words.
+std::string raisonÉchec(const std::error_code& error) {
+    switch (error.value()) {
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return "le disque est plein";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return "le dossier est en lecture seule";
+        case ENOENT:
+        case ENOTDIR:
+            return "le dossier n'existe pas";
+        default:
+            return "erreur système " + std::to_string(error.value());
+    }
+}
+
+}  // namespace
+
+bool JeuYam::Enregistre(const std::string& name, const std::string& bytes, std::string& raison) {
+    if (!seuleCopie_) return false;  // the game is ending: another copy writes here
+    if (illisibles_.count(name)) {
+        raison = "il n'a pas pu être lu au démarrage";
+        return false;
+    }
+    std::error_code error;
+    if (endommagés_.count(name) && !GardeCopie(name, error)) {
+        raison = raisonÉchec(error) + ", sa copie n'a pas pu être faite";
+        return false;
+    }
+    if (!writeWhole(platform_.files.folder(), name, bytes, &error)) {
+        raison = raisonÉchec(error);
+        return false;
+    }
+    platform_.files.wrote(name);
+    return true;
+}
+
+bool JeuYam::ÉcritFichier(const std::string& name, const std::string& bytes) {
+    std::string raison;
+    if (Enregistre(name, bytes, raison)) return true;
+    RaisonÉchec = raison;
+    if (raison.empty()) return false;
+    // The player is told, bubble or not; the caller may say more.
+    MessageBulle = " Le fichier " + name + " n'a pas pu être sauvegardé : " + raison + " ";
+    Bulle(colors::passiveZone);
+    platform_.files.warn("le fichier " + (platform_.files.folder() / name).string() + " n'a pas pu être écrit (" +
+                         raison + ") ; il reste tel qu'il était");
+    return false;
 }
 
 // The bytes of a file read only in part go to a copy beside it, named after
 // the moment ("Fichyam1.illisible-20260105-100000"), and the player is told
 // where. Until the copy is made the file is not written over.
-bool JeuYam::GardeCopie(const std::string& name) {
+bool JeuYam::GardeCopie(const std::string& name, std::error_code& failure) {
     const std::filesystem::path folder = platform_.files.folder();
     const auto bytes = readWhole(folder, name);
     if (!bytes) {
         // Gone since it was read: nothing is left to keep.
         std::error_code error;
-        if (std::filesystem::symlink_status(folder / name, error).type() != std::filesystem::file_type::not_found)
+        if (std::filesystem::symlink_status(folder / name, error).type() != std::filesystem::file_type::not_found) {
+            failure = std::error_code(EIO, std::generic_category());
             return false;
+        }
         endommagés_.erase(name);
         return true;
     }
@@ -56,7 +112,7 @@ bool JeuYam::GardeCopie(const std::string& name) {
          ++n) {
         copy = name + ".illisible-" + stamp + "-" + std::to_string(n);
     }
-    if (!writeWhole(folder, copy, *bytes)) return false;
+    if (!writeWhole(folder, copy, *bytes, &failure)) return false;
     endommagés_.erase(name);
     MessageBulle = " Le fichier " + name + " était abîmé : il est gardé tel quel dans " + copy + " ";
     Bulle(colors::passiveZone);
@@ -70,20 +126,20 @@ void JeuYam::LitNoms() {
     NomsPersonnages = joueurs.NomsPersonnages;
 }
 
-void JeuYam::ÉcritAbandons(int mode) {
+bool JeuYam::ÉcritAbandons(int mode) {
     Abandons a;
     a.TotalAbandons = TotalAbandons;
     a.AbandonsPar = AbandonsPar;
-    ÉcritFichier(abandonFile(mode), formatAbandons(a));
+    return ÉcritFichier(abandonFile(mode), formatAbandons(a));
 }
 
 // The game counters and the faces and figures counted since creation.
-void JeuYam::ÉcritInfos() {
+bool JeuYam::ÉcritInfos() {
     dravonelle::Infos info;
     info.TotalTerminées = TotalTerminées;
     info.TerminéesPar = TerminéesPar;
     info.CompteursCréation = partie.CompteursCréation;
-    ÉcritFichier(infoFile(partie.ModeTirage), formatInfos(info));
+    return ÉcritFichier(infoFile(partie.ModeTirage), formatInfos(info));
 }
 
 }  // namespace dravonelle

@@ -1,6 +1,8 @@
 // The Paramètres button: the set-up of the moment saved in "Commence", so
 // that the next start-up begins the same way and OK throws at once. Nothing
 // else saves it, not even leaving the game.
+#include <string_view>
+
 #include "records/data_files.h"
 #include "window/jeu_yam.h"
 
@@ -8,6 +10,8 @@ namespace dravonelle {
 namespace {
 
 constexpr const char* kTexteSauvegardés = " Paramètres sauvegardés ";
+// Ours: said instead when "Commence" could not be written.
+constexpr std::string_view kTexteNonSauvegardés = " Paramètres non sauvegardés : ";
 
 Commence réglagesDuMoment(const JeuYam& j) {
     Commence c;
@@ -27,16 +31,20 @@ Commence réglagesDuMoment(const JeuYam& j) {
 void JeuYam::Paramètres_Click() {
     Bruit("Robot3");
     if (Ok.enabled()) Ok.setFocus();
-    ÉcritFichier(kCommenceFile, formatCommence(réglagesDuMoment(*this)));
     // The player is told, bubble or not.
-    MessageBulle = kTexteSauvegardés;
+    if (ÉcritFichier(kCommenceFile, formatCommence(réglagesDuMoment(*this)))) {
+        MessageBulle = kTexteSauvegardés;
+    } else {
+        MessageBulle = std::string(kTexteNonSauvegardés) + RaisonÉchec + " ";
+    }
     Bulle(colors::activeZone);
 }
 
-// After a save the button keeps saying so until another zone speaks.
+// After a save, or a save refused, the button keeps saying so until another
+// zone speaks.
 void JeuYam::Paramètres_MouseMove() {
     FermeMenuPersonnages();
-    if (SansBulles || MessageBulle == kTexteSauvegardés) return;
+    if (SansBulles || MessageBulle == kTexteSauvegardés || MessageBulle.starts_with(kTexteNonSauvegardés)) return;
     MessageBulle = " Sauvegarde des paramètres pour le prochain Démarrage ";
     Bulle(colors::activeZone);
 }

@@ -30,6 +30,9 @@ void JeuYam::Démarre() {
         return;
     }
     verrouDossier_ = lock;
+    // A folder where no lock file can be made, or that cannot be written:
+    // the game is played all the same, and the player is told once, below.
+    const bool dossierFermé = !lock->held() || !canWriteIn(platform_.files.folder());
     removeStaleTemporaries(platform_.files.folder());
     model_.at("Halte").hide();
     model_.at("Halte").show();
@@ -80,6 +83,13 @@ void JeuYam::Démarre() {
     ConstruitRègles();
     PageRègles = 1;
     if (Ok.enabled()) Ok.setFocus();
+    if (dossierFermé) {
+        MessageBulle = " Le dossier des sauvegardes ne peut pas être écrit : rien ne sera gardé de cette séance ";
+        Bulle(colors::passiveZone);
+        platform_.files.warn("le dossier " + platform_.files.folder().string() +
+                             " ne peut pas être créé ou écrit ; scores, compteurs et paramètres ne seront pas "
+                             "sauvegardés");
+    }
 }
 
 }  // namespace dravonelle

@@ -18,7 +18,7 @@ void JeuYam::AffichePublicités() {
 bool JeuYam::NetworkStatus() { return platform_.network.online(); }
 
 // The logo page lies beside the program, addressed by its full path.
-std::string JeuYam::PageLocale() { return (platform_.files.folder() / "logovel200.htm").string(); }
+std::string JeuYam::PageLocale() { return (platform_.files.programFolder() / "logovel200.htm").string(); }
 
 void JeuYam::NonConnectéTimer_Timer() {
     // Back online, a panel that shows stays until the player closes it.

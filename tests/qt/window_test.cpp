@@ -1,14 +1,18 @@
 // The game's windows and their services offscreen: what the player does
 // reaches the game and what it changes shows; the window zooms down to a small screen; the consent window is
 // its form and a close there refuses; exit signals end the game as a close does; the dice move in time while
-// the game refuses to throw; sounds never make it wait.
+// the game refuses to throw; sounds never make it wait; the dialogs answer in French.
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <sstream>
 
@@ -258,6 +262,62 @@ TEST(WavSoundPlayer, BlockingEffectsQueueAndNothingWaits) {
     EXPECT_EQ(heard, QStringList({"Long", "Short", "Short", "Long"}));
     EXPECT_GE(at[2] - at[0], 300);
     EXPECT_GE(at[3] - at[2], 100);
+}
+
+// In the dialog that opens next, the texts of its buttons, and a press of
+// the one that reads PRESS once the line, if any, holds TYPED.
+struct NextDialog {
+    QStringList buttons;
+    NextDialog(const QString& press, const QString& typed = QString()) {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, press, typed] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            poll->deleteLater();
+            if (auto* line = dialog->findChild<QLineEdit*>()) line->setText(typed);
+            QAbstractButton* pressed = nullptr;
+            for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+                if (!b->isVisible()) continue;
+                buttons << b->text();
+                if (b->text() == press) pressed = b;
+            }
+            buttons.sort();
+            if (pressed) {
+                pressed->click();
+            } else {
+                dialog->close();
+            }
+        });
+        poll->start(10);
+    }
+};
+
+// The question and the name entry name their buttons in French whatever the
+// system's language, and each button gives its answer.
+TEST(Dialogs, AnswerInFrench) {
+    QtDialogs dialogs;
+    const QStringList ouiNon{QStringLiteral("Non"), QStringLiteral("Oui")};
+    const QStringList okAnnuler{QStringLiteral("Annuler"), QStringLiteral("OK")};
+    {
+        NextDialog next(QStringLiteral("Oui"));
+        EXPECT_TRUE(dialogs.askYesNo("        QUITTER DRAVONELLE ?", "Dravonelle"));
+        EXPECT_EQ(next.buttons, ouiNon);
+    }
+    {
+        NextDialog next(QStringLiteral("Non"));
+        EXPECT_FALSE(dialogs.askYesNo("        QUITTER DRAVONELLE ?", "Dravonelle"));
+        EXPECT_EQ(next.buttons, ouiNon);
+    }
+    {
+        NextDialog next(QStringLiteral("OK"), QStringLiteral("Zoé"));
+        EXPECT_EQ(dialogs.askText("ENTREZ VOTRE NOM", "THEO"), std::optional<std::string>("Zoé"));
+        EXPECT_EQ(next.buttons, okAnnuler);
+    }
+    {
+        NextDialog next(QStringLiteral("Annuler"), QStringLiteral("Zoé"));
+        EXPECT_EQ(dialogs.askText("ENTREZ VOTRE NOM", "THEO"), std::nullopt);
+        EXPECT_EQ(next.buttons, okAnnuler);
+    }
 }
 
 }  // namespace

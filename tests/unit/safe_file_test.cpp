@@ -8,9 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "folder_fixture.h"
 #include "records/data_files.h"
@@ -126,6 +128,41 @@ TEST(DamagedFiles, ACopyNeverReplacesAnother) {
     EXPECT_EQ(f.bytes("Abandon1.illisible-20260105-100000"), "older copy");
     EXPECT_EQ(f.bytes("Abandon1.illisible-20260105-100000-2"), "Ce fichier a été ouvert\r\n9\r\n");
     EXPECT_EQ(parseAbandons(f.bytes("Abandon1")).TotalAbandons, 1);
+}
+
+// A records' folder that cannot be made (a plain file stands in its way), or
+// a read-only one where permissions hold: the player is told once, in the
+// bubble and on standard error, and plays on; a save then says it failed
+// (disk_full plays the failed saves through).
+TEST(DataFolder, OneThatCannotBeWrittenIsToldOnceAndPlayGoesOn) {
+    ScratchFolder s;
+    std::ofstream(s.path / "plain") << "x";
+    std::vector<fs::path> folders{s.path / "plain" / "Dravonelle"};
+    if (::geteuid() != 0) {  // root writes anyway
+        fs::create_directory(s.path / "read-only");
+        fs::permissions(s.path / "read-only", fs::perms(0555));
+        folders.push_back(s.path / "read-only");
+    }
+    for (const fs::path& folder : folders) {
+        FolderFixture f(folder);
+        testing::internal::CaptureStderr();
+        f.jeu.Form_Load();
+        EXPECT_EQ(f.jeu.Infos.caption(),
+                  " Le dossier des sauvegardes ne peut pas être écrit : rien ne sera gardé de cette séance ");
+        f.jeu.handle(Event::click("Coup1"));
+        f.jeu.handle(Event::move("Personnages", 0));
+        f.jeu.handle(Event::click("Personnages", 3));
+        f.jeu.handle(Event::click("Ok"));
+        EXPECT_EQ(f.jeu.partie.NuméroJet, 1);
+        f.jeu.handle(Event::click("Paramètres"));
+        EXPECT_TRUE(f.jeu.Infos.caption().starts_with(" Paramètres non sauvegardés : ")) << f.jeu.Infos.caption();
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 2) << told;  // the folder, then the parameters
+        EXPECT_TRUE(told.starts_with("le dossier " + folder.string() + " ne peut pas être créé ou écrit")) << told;
+        EXPECT_EQ(f.out.str().find("write "), std::string::npos);
+    }
+    if (folders.size() > 1) fs::permissions(folders[1], fs::perms(0755));
+    EXPECT_EQ(entries(s.path).size(), folders.size());  // nothing made but the folders
 }
 
 }  // namespace

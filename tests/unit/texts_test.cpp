@@ -44,12 +44,14 @@ TEST(Texts, BubbleCountersAndStatistics) {
 }
 
 // 3 to 10 characters (an accented letter is one), nothing trimmed, then no
-// double quote.
+// double quote, and only characters that Windows-1252 holds, well formed.
 TEST(Texts, CharacterNames) {
     const std::pair<const char*, RefusNom> refus[] = {
         {"ab", RefusNom::Longueur},          {"   ", RefusNom::Aucun},        {"abcdefghijk", RefusNom::Longueur},
         {"éé", RefusNom::Longueur},          {"ééé", RefusNom::Aucun},       {"éééééééééé", RefusNom::Aucun},
         {"ééééééééééé", RefusNom::Longueur}, {"a\"b", RefusNom::Guillemet}, {"abcdefghij\"", RefusNom::Longueur},
+        {"Łukasz", RefusNom::HorsPage},      {"Zoé🙂", RefusNom::HorsPage},  {"abc\xC3", RefusNom::HorsPage},
+        {"Œil €ÿ", RefusNom::Aucun},         {"a?b", RefusNom::Aucun},
     };
     for (const auto& [nom, r] : refus) EXPECT_EQ(refusNom(nom), r) << '[' << nom << ']';
     // The capitals of the code page; anything else, broken UTF-8 too, as it came.

@@ -82,8 +82,10 @@ centre() { box "$1" | awk '{ print int($1 + $3 / 2), int($2 + $4 / 2) }'; }
 
 
 # launch_game [VAR=VALUE...]: the built game copied with its pictures, sounds
-# and pages into $scratch/game (its data files stay away from the build) and
-# started there with that environment; sets $game_pid and $window.
+# and pages into $scratch/game and started there with that environment, its
+# data files in $data_dir (--data-dir; empty: the player's own data folder,
+# $scratch/data/Dravonelle here); sets $game_pid and $window.
+data_dir=$scratch/game
 launch_game() {
     local built
     built=$(dirname "$game")
@@ -93,8 +95,8 @@ launch_game() {
     (
         cd "$scratch/game" || exit 1
         unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-        export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime"
-        exec env "$@" ./dravonelle
+        export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime" XDG_DATA_HOME="$scratch/data"
+        exec env "$@" ./dravonelle ${data_dir:+--data-dir "$data_dir"}
     ) >"$scratch/game.log" 2>&1 &
     game_pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)

@@ -3,7 +3,8 @@
 # then three turns of "1 tirage" with dealt dice, played as a person plays
 # them: OK by click and by Space, dice taken back by key and by click, results
 # placed by clicking cells, the Score tool; Halte to leave, which with no
-# character chosen changes no file.
+# character chosen changes no file. The data files are the player's own, in
+# the user's data folder, none beside the program.
 #
 #   test_three_turns.sh <path-to-dravonelle> <artifact-dir>
 source "$(dirname "$0")/common.sh" "$@"
@@ -13,6 +14,7 @@ read_places "" Coup1 Ok Score Halte "Stats 16" "ChoixDés 1" "Choixdés2 3" "Cas
 # Descente's ones; turn 3: 6 6 6 2 3, dice 3 and 4 again: Montée's last row.
 printf '%s\n' '1 1 1 2 3' '1 1' '1' '1 1 4 5 6' '6 6 6 2 3' '6 6' >"$scratch/dealt"
 start_xvfb
+data_dir=
 launch_game DRAVONELLE_DEALT_DICE="$scratch/dealt"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -50,8 +52,11 @@ place three-turns "Cases(30)"
 placed turn1-libre-before three-turns "Cases(43)"
 alive "after turn 3"
 
-files_now() { (cd "$scratch/game" && find . -type f ! -name .dravonelle.lock -exec md5sum {} + | sort); }
+files_now() { (cd "$scratch/data/Dravonelle" && find . -type f ! -name .dravonelle.lock -exec md5sum {} + | sort); }
 files_now >"$scratch/files-before-halte.txt"
+grep -q ' ./Commence$' "$scratch/files-before-halte.txt" || fail "no data files in the user's data folder"
+beside=$(cd "$scratch/game" && ls -A | grep -vx -e dravonelle -e pictures -e '.*\.wav' -e '.*\.htm')
+[ -z "$beside" ] || fail "data files beside the program: $beside"
 leave_by_halte halte-question
 files_now | diff "$scratch/files-before-halte.txt" - >&2 || fail "leaving with no character changed the files"
 echo "screenshots: $artifacts/first-window.png $artifacts/three-turns.png $artifacts/panel-shown.png"
