@@ -287,6 +287,21 @@ private:
     void ClicDé(int index, const Control& picture);
     // The pictures each die showed when last drawn.
     std::array<int, 5> imagesDés_{}, imagesDésPetits_{};
+    // Partie's values as AfficheJeu last drew them.
+    struct Vue {
+        bool dessinée = false;
+        std::array<int, sheet::kCellCount> feuille{};
+        std::array<bool, sheet::kCellCount> montrée{}, surlignée{};
+        std::array<Partie::Encre, sheet::kCellCount> encre{};
+        std::array<int, 16> totaux{};
+        std::array<int, 12> compteurs{};
+        std::array<std::int32_t, 12> création{};
+        Chances chances{};
+        std::array<bool, 20> pointeurs{};
+        std::string figure;
+        int sommeDés = 0, tirage = 0, jet = 0;
+        std::array<int, 5> feux{};
+    } vue_;
 
     // The name dialog, back until the name is one the game can keep.
     void EntreNom(int personnage);

@@ -40,35 +40,66 @@ void active(Control& c, bool on) {
 
 void JeuYam::AfficheJeu() {
     const Partie& p = partie;
-    for (int k = 0; k < sheet::kCellCount; ++k) {
-        const auto i = Partie::at(k);
-        Control& cell = Cases(k);
-        texte(cell, texteCase(p.Feuille[i]));
-        montre(cell, p.CaseMontrée[i]);
-        if (cell.forecolor() != couleur(p.EncreCase[i])) cell.setForecolor(couleur(p.EncreCase[i]));
-        if (cell.highlight() != p.CaseSurlignée[i]) cell.setHighlight(p.CaseSurlignée[i]);
+    // What was drawn last time: a part whose values have not moved since is
+    // not looked at again (the window is drawn many times an event).
+    Vue& v = vue_;
+    const bool tout = !v.dessinée;
+    v.dessinée = true;
+    if (tout || p.Feuille != v.feuille || p.CaseMontrée != v.montrée || p.EncreCase != v.encre ||
+        p.CaseSurlignée != v.surlignée) {
+        for (int k = 0; k < sheet::kCellCount; ++k) {
+            const auto i = Partie::at(k);
+            Control& cell = Cases(k);
+            if (tout || p.Feuille[i] != v.feuille[i]) texte(cell, texteCase(p.Feuille[i]));
+            montre(cell, p.CaseMontrée[i]);
+            if (cell.forecolor() != couleur(p.EncreCase[i])) cell.setForecolor(couleur(p.EncreCase[i]));
+            if (cell.highlight() != p.CaseSurlignée[i]) cell.setHighlight(p.CaseSurlignée[i]);
+        }
+        v.feuille = p.Feuille;
+        v.montrée = p.CaseMontrée;
+        v.encre = p.EncreCase;
+        v.surlignée = p.CaseSurlignée;
     }
     active(Cases(0), p.FeuilleArmée);
-    for (int t = 0; t < 16; ++t) {
-        const int v = p.Totaux[Partie::at(t)];
-        texte(Totaux(t), v == Partie::kVide ? kTexteVide : plainNumber(v));
+    if (tout || p.Totaux != v.totaux) {
+        for (int t = 0; t < 16; ++t) {
+            const int n = p.Totaux[Partie::at(t)];
+            texte(Totaux(t), n == Partie::kVide ? kTexteVide : plainNumber(n));
+        }
+        v.totaux = p.Totaux;
     }
-    for (int r = 0; r < 12; ++r) {
-        texte(Stats2(r), plainNumber(p.CompteursPartie[Partie::at(r)]));
-        texte(Stats3(r), plainNumber(p.CompteursCréation[Partie::at(r)]));
+    if (tout || p.CompteursPartie != v.compteurs || p.CompteursCréation != v.création) {
+        for (int r = 0; r < 12; ++r) {
+            texte(Stats2(r), plainNumber(p.CompteursPartie[Partie::at(r)]));
+            texte(Stats3(r), plainNumber(p.CompteursCréation[Partie::at(r)]));
+        }
+        v.compteurs = p.CompteursPartie;
+        v.création = p.CompteursCréation;
     }
     // The odds at the next throw: a percentage for this game, a fraction in
     // the since-creation column.
-    const int possibles = p.ChancesFigures[kPossibles];
-    for (int f = kSuite; f <= kYam; ++f) {
-        const int favorables = p.ChancesFigures[Partie::at(f)];
-        texte(Stats2(12 + f), textePourcentage(favorables, possibles));
-        texte(Stats3(12 + f), texteFraction(favorables, possibles));
+    if (tout || p.ChancesFigures != v.chances) {
+        const int possibles = p.ChancesFigures[kPossibles];
+        for (int f = kSuite; f <= kYam; ++f) {
+            const int favorables = p.ChancesFigures[Partie::at(f)];
+            texte(Stats2(12 + f), textePourcentage(favorables, possibles));
+            texte(Stats3(12 + f), texteFraction(favorables, possibles));
+        }
+        v.chances = p.ChancesFigures;
     }
-    texte(TotalFigure, p.Figure);
-    texte(TotalDés, p.SommeDés == Partie::kVide ? "" : "DES =" + signedNumber(p.SommeDés));
-    texte(Tirage_No, p.NuméroTirage == 0 ? "  " : plainNumber(p.NuméroTirage));
-    texte(Ok, p.JetAffiché == 0 ? " OK " : "  " + plainNumber(p.JetAffiché) + "  ");
+    if (tout || p.Figure != v.figure) texte(TotalFigure, v.figure = p.Figure);
+    if (tout || p.SommeDés != v.sommeDés) {
+        texte(TotalDés, p.SommeDés == Partie::kVide ? "" : "DES =" + signedNumber(p.SommeDés));
+        v.sommeDés = p.SommeDés;
+    }
+    if (tout || p.NuméroTirage != v.tirage) {
+        texte(Tirage_No, p.NuméroTirage == 0 ? "  " : plainNumber(p.NuméroTirage));
+        v.tirage = p.NuméroTirage;
+    }
+    if (tout || p.JetAffiché != v.jet) {
+        texte(Ok, p.JetAffiché == 0 ? " OK " : "  " + plainNumber(p.JetAffiché) + "  ");
+        v.jet = p.JetAffiché;
+    }
     active(Ok, p.OkActif);
     montre(Retour, p.RetourOffert);
     montre(Zéro, p.ZéroOffert);
@@ -87,14 +118,16 @@ void JeuYam::AfficheJeu() {
         montre(NégocieDés(d), p.DéMontré[i]);
         montre(NégocieDés2(d), p.DéMontré[i]);
         active(NégocieDés(d), p.DéActif[i]);
-        if (p.FeuDé[i] != 0 && FeuxDés(d).picture() != FeuxDés(p.FeuDé[i]).picture()) {
-            FeuxDés(d).copyPicture(FeuxDés(p.FeuDé[i]));
-        }
+        if (p.FeuDé[i] != 0 && p.FeuDé[i] != v.feux[i]) FeuxDés(d).copyPicture(FeuxDés(p.FeuDé[i]));
+        v.feux[i] = p.FeuDé[i];
         montre(FeuxDés(d), p.FeuMontré[i]);
     }
     for (int l = 0; l < 10; ++l) montre(Lettres(l), p.LettresMontrées);
-    for (int m = 0; m < static_cast<int>(p.Pointeurs.size()); ++m) {
-        if (Control* repère = Pointeur.find(m)) montre(*repère, p.Pointeurs[Partie::at(m)]);
+    if (tout || p.Pointeurs != v.pointeurs) {
+        for (int m = 0; m < static_cast<int>(p.Pointeurs.size()); ++m) {
+            if (Control* repère = Pointeur.find(m)) montre(*repère, p.Pointeurs[Partie::at(m)]);
+        }
+        v.pointeurs = p.Pointeurs;
     }
 }
 
