@@ -1,123 +1,71 @@
-// The script tokeniser. The input is taken line by line, as the driver reads
-// a script, and whole. For every line that splits:
-// - its tokens, written back with quotes where they need them (or always),
-//   split again into the same tokens;
-// - two lines joined by a blank split into the tokens of the one, then of
-//   the other.
-// A line that does not split has a quote left open, so it holds a quote.
+// The script tokeniser, fed each line of the input, each two lines joined by
+// a blank, and the whole input. A line that does not split has a quote left
+// open; one that splits gives tokens that, written back with quotes where
+// they need them (or always), split again into the same tokens; two lines
+// joined by a blank split into the tokens of the one, then of the other.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "script_tokens.h"
 
 namespace {
 
+using dravonelle::splitScriptLine;
 using Tokens = std::vector<std::string>;
 
-[[noreturn]] void fail(const char* what, const std::string& line) {
-    std::fprintf(stderr, "\n*** check failed: %s\n*** line (%zu bytes):\n", what, line.size());
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fprintf(stderr, "\n");
+void check(bool ok, const char* what, const std::string& line) {
+    if (ok) return;
+    std::fprintf(stderr, "\n*** check failed: %s\n*** line (%zu bytes):\n%s\n", what, line.size(), line.c_str());
     std::abort();
 }
 
-void check(bool ok, const char* what, const std::string& line) {
-    if (!ok) fail(what, line);
-}
-
-bool blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-// Between quotes, with \" and \\ escaped; a CR is written \r when `escapeCr`,
-// as itself otherwise (both read back as a CR).
-std::string quoted(const std::string& token, bool escapeCr) {
-    std::string out = "\"";
-    for (char c : token) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\r' && escapeCr) {
-            out += "\\r";
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
-// Bare when the token can stand alone: not empty, no blank, not opening
-// with a quote (a quote or a backslash further in is taken as it is).
-std::string quotedIfNeeded(const std::string& token) {
-    bool bare = !token.empty() && token.front() != '"';
-    for (char c : token) bare = bare && !blank(c);
-    return bare ? token : quoted(token, false);
-}
-
-std::string joinedBack(const Tokens& tokens, bool always, const char* separator) {
+// Bare when a token can stand alone (not empty, no blank, no opening quote);
+// otherwise between quotes with \" and \\ escaped, and a CR written \r when
+// `always` (it reads back as a CR both ways).
+std::string written(const Tokens& tokens, bool always, const char* separator) {
     std::string line;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (i > 0) line += separator;
-        line += always ? quoted(tokens[i], true) : quotedIfNeeded(tokens[i]);
+        const std::string& t = tokens[i];
+        std::string q = "\"";  // quoted
+        for (char c : t) q += c == '"' || c == '\\' ? std::string{'\\', c} : c == '\r' && always ? "\\r" : std::string{c};
+        const bool bare = !always && !t.empty() && t.front() != '"' && t.find_first_of(" \t\r") == std::string::npos;
+        line += (i > 0 ? separator : "") + (bare ? t : q + '"');
     }
     return line;
 }
 
-void checkLine(const std::string& line) {
-    const std::optional<Tokens> tokens = dravonelle::splitScriptLine(line);
-    if (!tokens) {
-        check(line.find('"') != std::string::npos, "only an open quote fails a line", line);
-        return;
-    }
-    for (const std::string& t : *tokens) {
-        // An empty token can only be written "".
-        check(!t.empty() || line.find("\"\"") != std::string::npos, "an empty token comes from \"\"", line);
-    }
-    const char* separators[] = {" ", "\t", " \r\t "};
+// The line, and when `next` is given the line joined to it by a blank.
+void checkLine(const std::string& line, const std::string* next) {
+    const std::optional<Tokens> tokens = splitScriptLine(line);
+    if (!tokens) return check(line.find('"') != std::string::npos, "only an open quote fails a line", line);
+    const bool noneEmpty = std::ranges::none_of(*tokens, [](const std::string& t) { return t.empty(); });
+    check(noneEmpty || line.find("\"\"") != std::string::npos, "an empty token comes from \"\"", line);
     for (bool always : {false, true}) {
-        for (const char* separator : separators) {
-            const std::string back = joinedBack(*tokens, always, separator);
-            check(dravonelle::splitScriptLine(back) == tokens, "tokens written back split the same", line);
+        for (const char* separator : {" ", "\t", " \r\t "}) {
+            check(splitScriptLine(written(*tokens, always, separator)) == tokens, "written back, the same tokens", line);
         }
     }
-}
-
-void checkJoin(const std::string& first, const std::string& second) {
-    const auto a = dravonelle::splitScriptLine(first);
-    if (!a) return;  // the open quote would take in the blank and what follows
-    const auto b = dravonelle::splitScriptLine(second);
-    std::optional<Tokens> expected;
-    if (b) {
-        expected = *a;
-        expected->insert(expected->end(), b->begin(), b->end());
-    }
-    const std::string both = first + " " + second;
-    check(dravonelle::splitScriptLine(both) == expected, "two lines joined by a blank split as each does", both);
+    if (!next) return;
+    std::optional<Tokens> both = splitScriptLine(*next);
+    if (both) both->insert(both->begin(), tokens->begin(), tokens->end());
+    check(splitScriptLine(line + " " + *next) == both, "two lines joined by a blank split as each does", line);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(input);
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= input.size()) {
-        const std::size_t end = input.find('\n', start);
-        if (end == std::string::npos) {
-            lines.push_back(input.substr(start));
-            break;
-        }
-        lines.push_back(input.substr(start, end - start));
-        start = end + 1;
-    }
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        checkLine(lines[i]);
-        if (i + 1 < lines.size()) checkJoin(lines[i], lines[i + 1]);
-    }
-    checkLine(input);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::size_t i = 0; i < lines.size(); ++i) checkLine(lines[i], i + 1 < lines.size() ? &lines[i + 1] : nullptr);
+    checkLine(input, nullptr);
     return 0;
 }

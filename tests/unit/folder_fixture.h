@@ -1,6 +1,5 @@
-// A main window on the scripted platform whose program folder is a real,
-// fresh temporary folder, for tests that read back the bytes the game
-// writes. WindowFixture's folder does not exist, so nothing is written there.
+// A main window on the scripted platform whose program folder is a fresh
+// temporary folder, for tests that read back the bytes the game writes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,24 +18,21 @@ namespace dravonelle {
 
 // A scratch folder of its own, removed with everything in it.
 struct ScratchFolder {
-    std::filesystem::path path = make();
-    ScratchFolder() = default;
+    std::filesystem::path path;
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "dravonelle-test-XXXXXX").string();
+        EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
+        path = pattern;
+    }
     ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
     ~ScratchFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }
-
-    static std::filesystem::path make() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dravonelle-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no scratch folder";
-        return pattern;
-    }
 };
 
-// The window as WindowFixture builds it, on a scratch folder, or on the
-// folder of another window to see what a later start finds there.
+// On a scratch folder, or on the folder of another window to see what a
+// later start finds there.
 struct FolderFixture {
     ScratchFolder scratch;  // first: made before the window and removed after it
     std::filesystem::path folder;
@@ -49,7 +45,6 @@ struct FolderFixture {
     FolderFixture() : folder(scratch.path) {}
     explicit FolderFixture(const std::filesystem::path& in) : folder(in) {}
 
-    // The bytes of a data file, empty when it was never written.
     std::string bytes(const std::string& name) const { return readWhole(folder, name).value_or(""); }
 };
 
