@@ -90,8 +90,9 @@ std::string displayMissing() {
 }
 
 void checkAudioOutput() {
-    // Qt Multimedia complains while it looks for a device, and again at every
-    // sound when there is none.
+    // Qt Multimedia complains while it looks for a device (dropped either
+    // way: the game tells the outcome), and again at every sound when there
+    // is none.
     qtHandler = qInstallMessageHandler(hushMultimedia);
     if (!QMediaDevices::audioOutputs().isEmpty()) {
         qInstallMessageHandler(qtHandler);
