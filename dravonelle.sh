@@ -5,14 +5,20 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev libxcb-randr0-dev
-          libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xdotool imagemagick x11-utils fonts-liberation
-          clang libclang-rt-14-dev)
+# What playing needs: the compiler, CMake, Qt 6 and the fonts the window is
+# laid out for.
+play_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev libxcb-randr0-dev
+               fonts-liberation)
+# What the tests add: GoogleTest, Google Benchmark, the X server and hands
+# for the window tests, the validators of the installed desktop files, and
+# clang's sanitizers and fuzzer.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
+               xvfb xdotool imagemagick x11-utils python3 desktop-file-utils appstream
+               clang libclang-rt-14-dev)
 
-install_missing() {
+install_missing() {  # install_missing PACKAGE...
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -33,17 +39,20 @@ build() {  # build DIR [cmake options…]
 
 case "${1:-play}" in
   play)
-    install_missing
-    build build
+    install_missing "${play_packages[@]}"
+    build build -DBUILD_TESTING=OFF
     exec ./build/dravonelle
     ;;
   test)
-    install_missing
-    build build -DDRAVONELLE_WERROR=ON
+    install_missing "${play_packages[@]}" "${test_packages[@]}"
+    build build -DBUILD_TESTING=ON -DDRAVONELLE_WERROR=ON
+    # Every test, among them the installed tree (install.files) and the
+    # installed game's window (window.test_installed), each in a prefix of
+    # its own.
     (cd build && ctest --output-on-failure -j "$jobs")
     # The same suite with AddressSanitizer and UndefinedBehaviorSanitizer;
     # the window tests have already driven the real window above.
-    build build-asan -DCMAKE_BUILD_TYPE=Debug -DDRAVONELLE_SANITIZE=ON -DDRAVONELLE_WERROR=ON \
+    build build-asan -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Debug -DDRAVONELLE_SANITIZE=ON -DDRAVONELLE_WERROR=ON \
           -DDRAVONELLE_WINDOW_TESTS=OFF -DDRAVONELLE_BENCH=OFF
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
        ctest --output-on-failure -j "$jobs" -E '^qt[.]')

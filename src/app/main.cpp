@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <deque>
 
+#include "program.h"
 #include "window/jeu_yam.h"
 #include "qt/consent_window.h"
 #include "qt/control_style.h"
@@ -14,9 +15,19 @@
 
 int main(int argc, char* argv[]) {
     using namespace dravonelle;
+    if (const CommandLine line = readCommandLine(argc, argv); line.action != CommandLine::Action::Play)
+        return answer(line);
+    if (const std::string missing = displayMissing(); !missing.empty()) {
+        std::fprintf(stderr, "dravonelle: %s\n", missing.c_str());
+        return 1;
+    }
     QApplication app(argc, argv);
     // No organisation name: the records' folder is ~/.local/share/Dravonelle.
     QApplication::setApplicationName(QStringLiteral("Dravonelle"));
+    QApplication::setApplicationVersion(QStringLiteral(DRAVONELLE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(DRAVONELLE_APP_ID));
+    QApplication::setWindowIcon(gameIcon());
+    checkAudioOutput();
     // The records: the player's own data folder, or the one --data-dir names.
     const auto dataDir = dataFolder(QCoreApplication::arguments());
     if (!dataDir) {

@@ -1,4 +1,5 @@
 #include "qt/picture_store.h"
+#include "qt/game_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +11,7 @@ namespace dravonelle {
 
 PictureStore::PictureStore(QString folder)
     : folder_(folder.isEmpty()
-                  ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pictures"))
+                  ? QDir(gameFilesFolder()).filePath(QStringLiteral("pictures"))
                   : std::move(folder)) {}
 
 QPixmap loadPicture(const QString& folder, const std::string& name, qreal pixelRatio) {

@@ -2,7 +2,8 @@
 //
 // The pictures are painted by the game's own code (picture_art.h, named in
 // picture_recipes.h) at build time: tools/pictures/make_pictures stores each
-// as NAME.png and NAME@2x.png in the folder pictures/ beside the program.
+// as NAME.png and NAME@2x.png in the folder pictures/ beside the program
+// (installed: share/dravonelle/pictures, qt/game_files.h).
 // The store reads a picture's file the first time it is asked for, the @2x
 // one on a screen of more than one device pixel per window pixel, and keeps
 // it. A file that is missing, unreadable or not of the picture's size is
@@ -22,7 +23,7 @@ namespace dravonelle {
 
 class PictureStore {
 public:
-    // An empty folder means pictures/ in the program's folder.
+    // An empty folder means pictures/ in the game's files (qt/game_files.h).
     explicit PictureStore(QString folder = QString());
 
     // The picture known by NAME ("GrosDésImage(13)"), or a null pixmap when

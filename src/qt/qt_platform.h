@@ -70,7 +70,7 @@ private:
 
 class QtPlatform {
 public:
-    // Sound effects are read from SOUNDFOLDER, or the program's folder. The
+    // Sound effects are read from SOUNDFOLDER, or the game's files. The
     // DEALT faces, if any, come before the fair dice (a replayed game).
     explicit QtPlatform(const QString& soundFolder = QString(), std::deque<int> dealt = {});
     QtPlatform(const QtPlatform&) = delete;

@@ -1,4 +1,5 @@
 #include "qt/wav_sound_player.h"
+#include "qt/game_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,7 +36,7 @@ std::uint16_t le16(const QByteArray& b, qsizetype at) {
 
 WavSoundPlayer::WavSoundPlayer(QString folder, QObject* parent)
     : QObject(parent),
-      folder_(folder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(folder)) {
+      folder_(folder.isEmpty() ? gameFilesFolder() : std::move(folder)) {
     sounding_.setSingleShot(true);
     sounding_.setTimerType(Qt::PreciseTimer);
     connect(&sounding_, &QTimer::timeout, this, &WavSoundPlayer::next);

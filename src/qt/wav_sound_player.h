@@ -1,5 +1,5 @@
 // The window's sound player: each effect is NAME.wav in a folder (the
-// program's own by default), preloaded the first time it is asked for.
+// game's files by default), preloaded the first time it is asked for.
 //
 // A blocking play is heard after the blocking effects before it, but the game
 // does not stand still while it sounds: the effect is queued and starts when
@@ -33,7 +33,7 @@ namespace dravonelle {
 class WavSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
-    // An empty folder means the program's folder.
+    // An empty folder means the game's files (qt/game_files.h).
     explicit WavSoundPlayer(QString folder = QString(), QObject* parent = nullptr);
     ~WavSoundPlayer() override;
 

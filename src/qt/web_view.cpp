@@ -1,4 +1,5 @@
 #include "qt/web_view.h"
+#include "qt/game_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -124,7 +125,7 @@ private:
 
 QtWebView::QtWebView(QString pageFolder, QObject* parent)
     : QObject(parent),
-      pageFolder_(pageFolder.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(pageFolder)) {}
+      pageFolder_(pageFolder.isEmpty() ? gameFilesFolder() : std::move(pageFolder)) {}
 
 QtWebView::~QtWebView() = default;
 
@@ -190,10 +191,12 @@ void QtWebView::navigate(const std::string& name, const std::string& address) {
         return;
     }
     const QString path = url.scheme() == QLatin1String("file") ? url.toLocalFile() : text;
-    // A missing file leaves the panel empty: its holder shows through.
+    // A missing file shows our installed copy of that name (the logo page is
+    // named in the data files' folder, and installed it is with the game's
+    // files); with none, the panel is empty: its holder shows through.
     QFile page(path);
     const bool readable = !path.isEmpty() && page.open(QIODevice::ReadOnly);
-    show(name, panel, readable ? QString::fromUtf8(page.readAll()) : QString());
+    show(name, panel, readable ? QString::fromUtf8(page.readAll()) : installedCopy(QUrl::fromLocalFile(path)));
 }
 
 void QtWebView::viewPainted() {

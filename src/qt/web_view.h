@@ -38,7 +38,8 @@ public:
     // How long a fetch may go without receiving anything.
     static constexpr int kTimeoutMs = 3000;
 
-    // The installed copies are read from PAGEFOLDER, or the program's folder.
+    // The installed copies are read from PAGEFOLDER, or the game's files
+    // (qt/game_files.h).
     explicit QtWebView(QString pageFolder = QString(), QObject* parent = nullptr);
     ~QtWebView() override;
 
