@@ -297,25 +297,16 @@ struct NextDialog {
 TEST(Dialogs, AnswerInFrench) {
     QtDialogs dialogs;
     const QStringList ouiNon{QStringLiteral("Non"), QStringLiteral("Oui")};
+    for (const bool oui : {true, false}) {
+        NextDialog next(oui ? QStringLiteral("Oui") : QStringLiteral("Non"));
+        EXPECT_EQ(dialogs.askYesNo("        QUITTER DRAVONELLE ?", "Dravonelle"), oui);
+        EXPECT_EQ(next.buttons, ouiNon);
+    }
     const QStringList okAnnuler{QStringLiteral("Annuler"), QStringLiteral("OK")};
-    {
-        NextDialog next(QStringLiteral("Oui"));
-        EXPECT_TRUE(dialogs.askYesNo("        QUITTER DRAVONELLE ?", "Dravonelle"));
-        EXPECT_EQ(next.buttons, ouiNon);
-    }
-    {
-        NextDialog next(QStringLiteral("Non"));
-        EXPECT_FALSE(dialogs.askYesNo("        QUITTER DRAVONELLE ?", "Dravonelle"));
-        EXPECT_EQ(next.buttons, ouiNon);
-    }
-    {
-        NextDialog next(QStringLiteral("OK"), QStringLiteral("Zoé"));
-        EXPECT_EQ(dialogs.askText("ENTREZ VOTRE NOM", "THEO"), std::optional<std::string>("Zoé"));
-        EXPECT_EQ(next.buttons, okAnnuler);
-    }
-    {
-        NextDialog next(QStringLiteral("Annuler"), QStringLiteral("Zoé"));
-        EXPECT_EQ(dialogs.askText("ENTREZ VOTRE NOM", "THEO"), std::nullopt);
+    for (const bool ok : {true, false}) {
+        NextDialog next(ok ? QStringLiteral("OK") : QStringLiteral("Annuler"), QStringLiteral("Zoé"));
+        const auto nom = dialogs.askText("ENTREZ VOTRE NOM", "THEO");
+        EXPECT_EQ(nom, ok ? std::optional<std::string>("Zoé") : std::nullopt);
         EXPECT_EQ(next.buttons, okAnnuler);
     }
 }
