@@ -15,8 +15,8 @@
 
 int main(int argc, char* argv[]) {
     using namespace dravonelle;
-    if (const CommandLine line = readCommandLine(argc, argv); line.action != CommandLine::Action::Play)
-        return answer(line);
+    const CommandLine line = readCommandLine(argc, argv);
+    if (line.action != CommandLine::Action::Play) return answer(line);
     if (const std::string missing = displayMissing(); !missing.empty()) {
         std::fprintf(stderr, "dravonelle: %s\n", missing.c_str());
         return 1;
@@ -28,12 +28,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(DRAVONELLE_APP_ID));
     QApplication::setWindowIcon(gameIcon());
     checkAudioOutput();
-    // The records: the player's own data folder, or the one --data-dir names.
-    const auto dataDir = dataFolder(QCoreApplication::arguments());
-    if (!dataDir) {
-        std::fprintf(stderr, "dravonelle: --data-dir needs a folder\n");
-        return 2;
-    }
 
     ControlModel model;
     model.setMeasure(measureCaption);  // auto-sizing labels fit the real fonts
@@ -48,7 +42,8 @@ int main(int argc, char* argv[]) {
         }
     }
     QtPlatform platform(QString(), std::move(dealt));
-    platform.setDataFolder(*dataDir);
+    // The records: the player's own data folder, or the one --data-dir names.
+    platform.setDataFolder(dataFolder(line.dataDir));
     JeuYam game(model, platform.services());
 
     MainWindow window(model, [&game](const Event& e) { game.handle(e); });

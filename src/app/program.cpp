@@ -58,12 +58,12 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             line.action = CommandLine::Action::Help;
         } else if (arg == "--version") {
             line.action = CommandLine::Action::Version;
-        } else if (arg == "--data-dir" && i + 1 < argc) {
-            ++i;  // the folder: read by dataFolder() once Qt is up
+        } else if (arg == "--data-dir" && i + 1 < argc && *argv[i + 1]) {
+            line.dataDir = argv[++i];
         } else if (arg.starts_with("--data-dir=") && arg.size() > 11) {
-            continue;  // likewise
+            line.dataDir = arg.substr(11);
         } else {
-            return {CommandLine::Action::Refused, std::string(arg)};
+            return {CommandLine::Action::Refused, std::string(arg), {}};
         }
     }
     return line;

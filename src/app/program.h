@@ -12,9 +12,10 @@ struct CommandLine {
     enum class Action { Play, Help, Version, Refused };
     Action action = Action::Play;
     std::string refused;  // the argument that was not understood
+    std::string dataDir;  // --data-dir DIR: where the records live; empty, the player's own
 };
 
-// The options: -h/--help, --version; anything else is refused.
+// The options: -h/--help, --version, --data-dir DIR; anything else is refused.
 CommandLine readCommandLine(int argc, char* argv[]);
 
 // Prints what the command line asked, or why it was refused, and returns the

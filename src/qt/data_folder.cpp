@@ -6,18 +6,8 @@
 
 namespace dravonelle {
 
-std::optional<std::filesystem::path> dataFolder(const QStringList& arguments) {
-    static const QString kOption = QStringLiteral("--data-dir");
-    QString chosen;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == kOption) {
-            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) return std::nullopt;
-            chosen = arguments[++i];
-        } else if (arguments[i].startsWith(kOption + QLatin1Char('='))) {
-            chosen = arguments[i].mid(kOption.size() + 1);
-            if (chosen.isEmpty()) return std::nullopt;
-        }
-    }
+std::filesystem::path dataFolder(const std::string& chosenOnTheCommandLine) {
+    QString chosen = QString::fromStdString(chosenOnTheCommandLine);
     if (chosen.isEmpty()) {
         chosen = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         // No home to speak of: a folder under "/" that a player cannot make,

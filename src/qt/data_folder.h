@@ -6,16 +6,14 @@
 
 #include "qt/layer.h"
 
-#include <QStringList>
 #include <filesystem>
-#include <optional>
+#include <string>
 
 namespace dravonelle {
 
-// The folder for the program's ARGUMENTS (QCoreApplication::arguments(),
-// `--data-dir DIR` or `--data-dir=DIR`), made if it is missing. One that
-// cannot be made is answered all the same: the game then tells the player
-// that nothing can be kept there. nullopt when --data-dir has no folder.
-std::optional<std::filesystem::path> dataFolder(const QStringList& arguments);
+// The folder CHOSEN on the command line, or the player's own when it is
+// empty, made if it is missing. One that cannot be made is answered all the
+// same: the game then tells the player that nothing can be kept there.
+std::filesystem::path dataFolder(const std::string& chosen);
 
 }  // namespace dravonelle
