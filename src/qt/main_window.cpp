@@ -20,13 +20,28 @@ namespace {
 
 // The keys the game listens to; any other key is left to Qt.
 std::optional<Event> gameKey(const QKeyEvent& key) {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    const Qt::KeyboardModifiers mods = key.modifiers();
+    if (mods & (Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
     const int k = key.key();
     if (k >= Qt::Key_A && k <= Qt::Key_Z)
-        return Event::keyPress(Key::Letter, static_cast<char>('A' + (k - Qt::Key_A)));
-    if (k == Qt::Key_Space) return Event::keyPress(Key::Space);
-    if (k == Qt::Key_Return || k == Qt::Key_Enter) return Event::keyPress(Key::Return);
-    return std::nullopt;
+        return Event::keyPress(Key::Letter, static_cast<char>('A' + (k - Qt::Key_A)), mods & Qt::ControlModifier);
+    if (mods & Qt::ControlModifier) return std::nullopt;
+    switch (k) {
+        case Qt::Key_Space: return Event::keyPress(Key::Space);
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return Event::keyPress(Key::Return);
+        case Qt::Key_Tab: return Event::keyPress(mods & Qt::ShiftModifier ? Key::BackTab : Key::Tab);
+        case Qt::Key_Backtab: return Event::keyPress(Key::BackTab);
+        case Qt::Key_Up: return Event::keyPress(Key::Up);
+        case Qt::Key_Down: return Event::keyPress(Key::Down);
+        case Qt::Key_Left: return Event::keyPress(Key::Left);
+        case Qt::Key_Right: return Event::keyPress(Key::Right);
+        case Qt::Key_Escape: return Event::keyPress(Key::Escape);
+        case Qt::Key_F1: return Event::keyPress(Key::F1);
+        case Qt::Key_PageUp: return Event::keyPress(Key::PageUp);
+        case Qt::Key_PageDown: return Event::keyPress(Key::PageDown);
+        default: return std::nullopt;
+    }
 }
 
 }  // namespace

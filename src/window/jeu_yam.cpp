@@ -139,6 +139,7 @@ void JeuYam::handle(const Event& event) {
 void JeuYam::keyDown(const Event& event) {
     // The window sees keys before its controls: the dice letters first, then
     // Space and Return press the control that holds the focus.
+    if (RaccourciClavier(event)) return;
     if (event.key == Key::Letter) {
         auto it = handlers_.find(std::pair{std::string(kWindowName), EventKind::Key});
         if (it != handlers_.end()) it->second(event.letter);

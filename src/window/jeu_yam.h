@@ -18,6 +18,7 @@
 #include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "game/partie.h"
 #include "records/data_files.h"
@@ -270,6 +271,16 @@ private:
     void registerRulesPanel();
     void registerWebPanels();
     void keyDown(const Event& event);
+    // The window walked by keyboard (keyboard.cpp).
+    bool RaccourciClavier(const Event& event);
+    bool ZoneClavier(const Control& c);
+    std::vector<Control*> ZonesDuMaillon(std::size_t maillon);
+    std::vector<std::pair<Control*, std::size_t>> ZonesClavier();
+    void FocusClavier(Control& cible);
+    void TabulationClavier(bool enAvant);
+    void FlècheClavier(Key touche);
+    void PresseClavier(const char* nom);
+    int caseClavier_ = 0;  // the sheet's cell the keyboard last stood on
     // Start-up from the window's size on, once the screen is settled.
     void Démarre();
 

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -284,10 +285,18 @@ private:
     }
 
     static Event parseKey(const std::string& k) {
-        if (k == "Space") return Event::keyPress(Key::Space);
-        if (k == "Return") return Event::keyPress(Key::Return);
-        if (k.size() == 1 && std::isalpha(static_cast<unsigned char>(k[0]))) {
-            return Event::keyPress(Key::Letter, static_cast<char>(std::toupper(static_cast<unsigned char>(k[0]))));
+        static const std::map<std::string, Key, std::less<>> kNamed{
+            {"Space", Key::Space},   {"Return", Key::Return},     {"Enter", Key::Return},
+            {"Tab", Key::Tab},       {"Shift+Tab", Key::BackTab}, {"Up", Key::Up},
+            {"Down", Key::Down},     {"Left", Key::Left},         {"Right", Key::Right},
+            {"Escape", Key::Escape}, {"F1", Key::F1},             {"PageUp", Key::PageUp},
+            {"PageDown", Key::PageDown}};
+        if (auto it = kNamed.find(k); it != kNamed.end()) return Event::keyPress(it->second);
+        const bool ctrl = k.size() == 6 && k.starts_with("Ctrl+");
+        const std::string letter = ctrl ? k.substr(5) : k;
+        if (letter.size() == 1 && std::isalpha(static_cast<unsigned char>(letter[0]))) {
+            return Event::keyPress(Key::Letter, static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0]))),
+                                   ctrl);
         }
         throw ScriptError{"unknown key " + echo(k)};
     }
