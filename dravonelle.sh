@@ -10,10 +10,12 @@ cd "$(dirname "$0")"
 play_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev libxcb-randr0-dev
                fonts-liberation)
 # What the tests add: GoogleTest, Google Benchmark, the X server and hands
-# for the window tests, the validators of the installed desktop files, and
+# for the window tests, the screen reader's view (a private session bus, the
+# AT-SPI bus and pyatspi), the validators of the installed desktop files, and
 # clang's sanitizers and fuzzer.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
                xvfb xdotool imagemagick x11-utils python3 desktop-file-utils appstream
+               dbus-daemon at-spi2-core python3-pyatspi
                clang libclang-rt-14-dev)
 
 install_missing() {  # install_missing PACKAGE...

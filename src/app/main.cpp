@@ -6,6 +6,7 @@
 
 #include "program.h"
 #include "window/jeu_yam.h"
+#include "qt/accessible_control.h"
 #include "qt/consent_window.h"
 #include "qt/control_style.h"
 #include "qt/data_folder.h"
@@ -46,6 +47,7 @@ int main(int argc, char* argv[]) {
     platform.setDataFolder(dataFolder(line.dataDir));
     JeuYam game(model, platform.services());
 
+    installAccessibility(game);  // screen readers hear the game's controls
     MainWindow window(model, [&game](const Event& e) { game.handle(e); });
     platform.attach(window);
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "qt/control_style.h"
+#include "qt/accessible_control.h"
 #include "qt/control_widget.h"
 
 namespace dravonelle {
@@ -52,7 +53,10 @@ void ConsentWindow::forward(const Event& event) {
 
 void ConsentWindow::sync() {
     for (int id : model_.takeChanges()) {
-        if (ControlWidget* w = widgets_[static_cast<std::size_t>(id)]) w->refresh();
+        if (ControlWidget* w = widgets_[static_cast<std::size_t>(id)]) {
+            w->refresh();
+            notifyAccessibleChange(*w);
+        }
     }
     takeForm();
     // Once answered, the game hides its form: the window goes with it.

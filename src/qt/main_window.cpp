@@ -11,6 +11,7 @@
 #include <cmath>
 #include <optional>
 
+#include "qt/accessible_control.h"
 #include "qt/control_widget.h"
 #include "qt/screen_fit.h"
 #include "window/window_layout.h"
@@ -108,6 +109,7 @@ void MainWindow::sync() {
     for (int id : model_.takeChanges()) {
         if (ControlWidget* w = widgetOf(id)) {
             w->refresh();
+            notifyAccessibleChange(*w);
         } else {
             refreshTimer(model_.byId(id));
         }

@@ -29,6 +29,7 @@ void JeuYam::AfficheMessage() {
 }
 
 void JeuYam::Bulle(Color zone) {
+    bullesVues.note(MessageBulle);
     // The pointer moves all the time: the same text is never drawn twice.
     if (MessageBulle == MessagePrécédent) return;
     Infos.setBackcolor(zone);

@@ -70,6 +70,7 @@ JeuYam::JeuYam(ControlModel& model, Platform& platform)
 }
 
 void JeuYam::on(const std::string& name, EventKind kind, Handler h) {
+    if (kind == EventKind::Move) h = bullesVues.suit(model_, name, std::move(h));
     handlers_[{name, kind}] = std::move(h);
 }
 

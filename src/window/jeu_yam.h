@@ -22,6 +22,7 @@
 
 #include "game/partie.h"
 #include "records/data_files.h"
+#include "window/accessible_texts.h"
 #include "window/controls/control_model.h"
 #include "platform/display_mode.h"
 #include "window/event.h"
@@ -59,6 +60,7 @@ public:
     void handle(const Event& event);
 
     ControlModel& model() { return model_; }
+    const ControlModel& model() const { return model_; }
 
     // ---- the game ------------------------------------------------------------
     // The game's state and rules; the window shows it (AfficheJeu) after
@@ -98,6 +100,8 @@ public:
     // first, 2 to 10 among the ten best. The background repeats its news.
     int RangObtenu = 0;
     std::string NomBruit;
+    // What the bubble last said over each control, for screen readers.
+    BullesVues bullesVues;
 
     // ---- procedures --------------------------------------------------------
     void AfficheMessage();
