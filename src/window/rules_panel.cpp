@@ -104,7 +104,7 @@ constexpr std::array<std::string_view, 40> kPage2{
     "                 n'a pas encore sélectionner le second, il lui suffit de cliquer sur OK.",
 };
 
-constexpr std::array<std::string_view, 43> kPage3{
+constexpr std::array<std::string_view, 47> kPage3{
     "                 A la fin du deuxième tirage, si le joueur veut sélectionner le premier tirage et qu'il",
     "                 n'a pas encore sélectionner le second, il lui suffit de cliquer sur OK.",
     "OPTIONS :",
@@ -148,6 +148,10 @@ constexpr std::array<std::string_view, 43> kPage3{
     "tirage et à l'exception des personnages No 1 et No 2, en le remplaçant éventuellement par le votre. Pour ce faire,",
     "il faut tout d'abord sélectionner le personnage dans le menu, puis cliquer sur son nom, enfin entrer le nouveau",
     "nom dont le nombre de lettres doit être compris entre 3 et 10.",
+    "",
+    "CLAVIER : Tab et Maj+Tab passent d'une zone à l'autre, les flèches d'une case à l'autre de la feuille ou d'un",
+    "menu ; Entrée ou Espace valident la zone encadrée. F1 ouvre et ferme ces règles, Page préc. et Page suiv. les",
+    "feuillettent, Echap les ferme ou ferme un menu, Ctrl+Z revient sur la dernière case, Ctrl+Q quitte le jeu.",
 };
 template <std::size_t N>
 std::string page(const std::array<std::string_view, N>& lignes) {
