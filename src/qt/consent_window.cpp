@@ -1,6 +1,7 @@
 #include "qt/consent_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -32,7 +33,22 @@ ConsentWindow::ConsentWindow(ControlModel& model, EventSink sink, QWidget* paren
     }
     takeForm();
     model_.takeChanges();  // the widgets were just made from the current state
+    // The window keeps the keyboard, as the game's does.
+    setFocusPolicy(Qt::StrongFocus);
 }
+
+void ConsentWindow::keyPressEvent(QKeyEvent* event) {
+    static const std::pair<int, Key> kKeys[] = {
+        {Qt::Key_Tab, Key::Tab},     {Qt::Key_Backtab, Key::BackTab}, {Qt::Key_Left, Key::Left},
+        {Qt::Key_Right, Key::Right}, {Qt::Key_Up, Key::Up},           {Qt::Key_Down, Key::Down},
+        {Qt::Key_Space, Key::Space}, {Qt::Key_Return, Key::Return},   {Qt::Key_Enter, Key::Return}};
+    for (const auto& [qt, key] : kKeys) {
+        if (event->key() == qt) return forward(Event::keyPress(key));
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool ConsentWindow::focusNextPrevChild(bool) { return false; }
 
 ControlWidget* ConsentWindow::widgetOf(const std::string& name) const {
     const Control* c = model_.find(name);

@@ -115,6 +115,7 @@ void JeuYam::handle(const Event& event) {
     // Until the player has answered the consent window, it is the only
     // window there is: it takes clicks, and nothing else reaches the game.
     const bool accord = consentementAttendu();
+    if (accord && event.kind == EventKind::Key) return ConsentementClavier(event);
     if (accord && (event.kind != EventKind::Click || event.name == kWindowName)) return;
     ControlModel& fenêtre = accord ? consentement_ : model_;
     if (event.kind == EventKind::Key) {

@@ -284,6 +284,7 @@ private:
     void TabulationClavier(bool enAvant);
     void FlècheClavier(Key touche);
     void PresseClavier(const char* nom);
+    void ConsentementClavier(const Event& event);
     int caseClavier_ = 0;  // the sheet's cell the keyboard last stood on
     // Start-up from the window's size on, once the screen is settled.
     void Démarre();

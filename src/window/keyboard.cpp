@@ -327,4 +327,30 @@ bool JeuYam::RaccourciClavier(const Event& event) {
     }
 }
 
+// The consent window, its two buttons: Tab and the arrows go from one to the
+// other, Space and Return press the one that holds the focus.
+void JeuYam::ConsentementClavier(const Event& event) {
+    Control& oui = consentement_.at("OkOuiCmd");
+    Control& non = consentement_.at("OkNonCmd");
+    switch (event.key) {
+        case Key::Tab:
+        case Key::BackTab:
+        case Key::Left:
+        case Key::Right:
+        case Key::Up:
+        case Key::Down:
+            (oui.hasFocus() ? non : oui).setFocus();
+            return;
+        case Key::Space:
+        case Key::Return:
+            if (oui.hasFocus() || non.hasFocus()) {
+                const Control& choisi = oui.hasFocus() ? oui : non;
+                handle(Event::click(choisi.name()));
+            }
+            return;
+        default:
+            return;
+    }
+}
+
 }  // namespace dravonelle
