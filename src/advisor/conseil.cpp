@@ -264,8 +264,9 @@ void résout(Plan& pl) {
     }
 }
 
-Plan planLibre(const Contexte& c) {
-    Plan pl;
+void planLibre(const Contexte& c, Plan& pl) {
+    pl.annonce = -1;
+    pl.gardeToutAuJet1 = pl.gardeToutAuJet2 = false;
     std::vector<int> cases;
     for (int k = 0; k < sheet::kLastSheetCell; ++k) {
         if (jouable(c.p, k, 2)) cases.push_back(k);
@@ -279,18 +280,15 @@ Plan planLibre(const Contexte& c) {
         pl.caseFin = pl.casePlace2;
     }
     résout(pl);
-    return pl;
 }
 
-Plan planAnnonce(const Contexte& c, int annonce) {
-    Plan pl;
+void planAnnonce(const Contexte& c, int annonce, Plan& pl) {
     pl.annonce = annonce;
     pl.gardeToutAuJet1 = pl.gardeToutAuJet2 = true;
     meilleur(c, {annonce}, pl.fin, pl.caseFin);
     pl.place2.fill(kJamais);
     pl.casePlace2.fill(-1);
     résout(pl);
-    return pl;
 }
 
 double espérance(const ParMain& v, int g) {
@@ -366,9 +364,8 @@ bool Conseil::placerMaintenant() const {
     return meilleurMaintenant() >= garde.espérance - kÉgal;
 }
 
-double ValeurPlacement(const Partie& partie, int k, const Dice& dés, Visée visée) {
-    const Contexte c(partie, visée);
-    return c.valeur(k, c.points(k, dés));
+double ValeurPoints(const Partie& partie, int k, int points, Visée visée) {
+    return Contexte(partie, visée).valeur(k, points);
 }
 
 Conseil Conseille(const Partie& p, Visée visée) {
@@ -398,22 +395,25 @@ Conseil Conseille(const Partie& p, Visée visée) {
         conseil.premierTirage = conseil.caseMaintenant < 0 || c.plancher > conseil.valeurMaintenant + kÉgal;
     }
 
-    // The ways to play the rest of the draw.
-    std::vector<Plan> plans;
+    // The ways to play the rest of the draw, at most the free draw and the
+    // thirteen Annonce cells; their tables are large, and made again in
+    // place at every advice.
+    thread_local std::vector<Plan> plans(14);
+    std::size_t nPlans = 0;
     if (jet < 3) {
         if (p.CaseAnnoncée != 0) {
-            plans.push_back(planAnnonce(c, p.CaseAnnoncée));
+            planAnnonce(c, p.CaseAnnoncée, plans[nPlans++]);
         } else if (jet == 2) {
-            plans.push_back(planLibre(c));
+            planLibre(c, plans[nPlans++]);
         } else if (p.AnnonceAuto != 0) {
             // The game announces its last Annonce cell at the next throw.
-            plans.push_back(planAnnonce(c, p.AnnonceAuto));
+            planAnnonce(c, p.AnnonceAuto, plans[nPlans++]);
             conseil.annonceAuto = true;
         } else {
             // The last turns throw again only for an announcement.
-            if (!p.DerniersCoupsSecs) plans.push_back(planLibre(c));
+            if (!p.DerniersCoupsSecs) planLibre(c, plans[nPlans++]);
             for (int k = Partie::kPremièreAnnonce; k <= Partie::kDernièreAnnonce; ++k) {
-                if (jouable(p, k, 1)) plans.push_back(planAnnonce(c, k));
+                if (jouable(p, k, 1)) planAnnonce(c, k, plans[nPlans++]);
             }
         }
     }
@@ -425,7 +425,7 @@ Conseil Conseille(const Partie& p, Visée visée) {
         const bool tout = m.taille[at(g)] == 5;
         Garde garde;
         int choisi = -1;
-        for (std::size_t n = 0; n < plans.size(); ++n) {
+        for (std::size_t n = 0; n < nPlans; ++n) {
             const Plan& pl = plans[n];
             if (tout && !(jet == 1 ? pl.gardeToutAuJet1 : pl.gardeToutAuJet2)) continue;
             const double e = jet == 1 ? espérance(pl.v2, g) : pl.e3[at(g)];

@@ -82,9 +82,9 @@ struct Conseil {
 
 Conseil Conseille(const Partie& partie, Visée visée = Visée::Gloutonne);
 
-// The value of cell k, for the five dice `dés`, as Conseille reckons it for
-// the sheet of `partie` (the cell's column rules are the caller's business).
-double ValeurPlacement(const Partie& partie, int k, const Dice& dés, Visée visée = Visée::Gloutonne);
+// What `points` written in cell k are worth, as Conseille reckons it for the
+// sheet of `partie` (how two results of a "2 tirages" turn compare).
+double ValeurPoints(const Partie& partie, int k, int points, Visée visée = Visée::Gloutonne);
 
 // The bubble's text: " Gardez 5 5 5 : 27,4 points espérés au Carré de la
 // Libre ; placer maintenant : 21 au Maxi de la Libre ".
