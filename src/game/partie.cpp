@@ -222,7 +222,7 @@ void Partie::Nouveau() {
         }
     }
     if (PartieEnCours) écouteur_.bruit("Bonsai");
-    PartieEnCours = ChoixBloqué = false;
+    PartieEnCours = ChoixBloqué = Assistée = false;
     AnnonceAuto = 0;
     CaseTirage1 = CaseTirage2 = PointsTirage1 = PointsTirage2 = -1;
     FigureTirage1.clear();

@@ -68,6 +68,7 @@ public:
     int JetDuRésultat = 0;               // the throw at which the last result was taken
     int NuméroTirage = 0;                // turns begun in this game, 1 to 65
     int ModeTirage = 0;                  // the way of playing: 1 or 2 draws a turn, 0 not chosen
+    bool Assistée = false;               // the advisor was asked during this game
     int CaseAnnoncée = 0;                // the Annonce cell announced in this draw, 0 none
     int CaseAnnulable = -1;              // the cell the yellow panel would take back
     int CaseÉvaluée = -1;                // the cell previewed under the pointer, -1 none

@@ -54,7 +54,7 @@ Recipes makeRecipes() {
                         Recipe{kPortrait, [who](QPainter& p, QSizeF s) { art::paintPortrait(p, s, who); }});
     }
     for (const char* tool : {"InfosImage", "NoInfosImage", "SonsImage", "NoSonsImges", "AnimeImage", "NoAnimeImage",
-                             "Lighton", "Lightoff", "Paramètres", "Règles", "Iconify", "Halte"}) {
+                             "Lighton", "Lightoff", "Paramètres", "Règles", "Iconify", "Halte", "Conseil"}) {
         const std::string name(tool);
         recipes.emplace(name, Recipe{kTool, [name](QPainter& p, QSizeF s) { art::paintTool(p, s, name); }});
     }

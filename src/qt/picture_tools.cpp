@@ -112,6 +112,21 @@ void book(QPainter& p) {
     p.drawLine(QPointF(52, 49), QPointF(70, 49));
 }
 
+void advisor(QPainter& p) {
+    // A die seen through a magnifying glass: which dice to keep.
+    p.setPen(ink(5));
+    p.setBrush(QColor(255, 253, 244));
+    p.drawRoundedRect(QRectF(18, 18, 62, 62), 12, 12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 52, 76));
+    for (const QPointF pip : {QPointF(33, 33), QPointF(49, 49), QPointF(65, 65)}) p.drawEllipse(pip, 6.5, 6.5);
+    p.setPen(ink(12, QColor(120, 78, 40)));
+    p.drawLine(QPointF(84, 84), QPointF(110, 110));
+    p.setPen(ink(7, QColor(52, 100, 170)));
+    p.setBrush(QColor(170, 214, 255, 110));
+    p.drawEllipse(QPointF(66, 66), 26, 26);
+}
+
 void minimise(QPainter& p) {
     p.setPen(ink(6));
     p.setBrush(QColor(255, 253, 244));
@@ -220,6 +235,8 @@ bool paintTool(QPainter& p, QSizeF size, std::string_view name) {
         gear(p);
     } else if (name == "Règles") {
         book(p);
+    } else if (name == "Conseil") {
+        advisor(p);
     } else if (name == "Iconify") {
         minimise(p);
     } else if (name == "Halte") {

@@ -172,6 +172,8 @@ bool describeTool(const JeuYam& jeu, const Control& c, AccessibleText& t) {
         t.name = "Réduire la fenêtre";
     } else if (n == "Halte") {
         t.name = "Quitter";
+    } else if (n == "Conseil") {
+        t.name = "Conseil : dés à garder et meilleure case";
     } else if (n == "MenuDés") {
         const int jeuDeDés = jeu.JeuDeDés == 0 ? 1 : jeu.JeuDeDés;
         if (c.index() == 0) {

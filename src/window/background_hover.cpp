@@ -27,7 +27,7 @@ void annonce(JeuYam& j) {
     if (j.partie.NuméroTirage == 0) {
         if (std::string texte = texteNouvellePartie(j.partie.ModeTirage); !texte.empty()) j.MessageBulle = texte;
     } else if (!j.Ok.enabled()) {
-        j.MessageBulle = texteRang(j.RangObtenu);
+        j.MessageBulle = j.partie.Assistée ? kTexteAssistée : texteRang(j.RangObtenu);
     } else if (j.MessageChoisi == 0) {
         j.MessageBulle = kCrédit;
         j.Bulle(colors::creditLine);

@@ -37,6 +37,9 @@ std::string texteNouvellePartie(int mode);
 
 // The news of a finished game by its rank (0 when it did not enter).
 std::string texteRang(int rang);
+// The end of a game played with the advisor's help.
+inline constexpr const char* kTexteAssistée =
+    " Partie conseillée : elle compte aux statistiques, pas au Ranking. Pour rejouer, cliquez sur votre personnage ";
 
 // Coup1 and Coup2: the way of playing under the pointer, chosen or not, locked
 // or not.

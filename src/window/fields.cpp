@@ -25,7 +25,7 @@ const std::map<std::string, Scalar, std::less<>>& scalars() {
         JEU(AnnonceAuto),    JEU(CaseTirage1),      JEU(CaseTirage2),   JEU(PointsTirage1),
         JEU(PointsTirage2),  JEU(FigureTirage1),    JEU(FigureTirage2), JEU(TourJoué),
         JEU(ChoixBloqué),    JEU(ChoixValeur29),    JEU(CarréSec),      JEU(YamSec),
-        JEU(PartieEnCours),  JEU(DéChoisi),         JEU(SommeChiffres), JEU(MessageCase),
+        JEU(PartieEnCours),  JEU(Assistée), JEU(DéChoisi),         JEU(SommeChiffres), JEU(MessageCase),
         SCALAR(SansBulles),     SCALAR(SansSons),         SCALAR(SansAnimation), SCALAR(Verrouillé),
         SCALAR(JeuDeDés),       SCALAR(PageRègles),       SCALAR(MessageBulle),     SCALAR(MessagePrécédent), SCALAR(MessageChoisi),
         SCALAR(NomBruit),       SCALAR(RangObtenu),       SCALAR(TotalTerminées), SCALAR(TotalAbandons),

@@ -101,6 +101,7 @@ void JeuYam::registerHandlers() {
     on("Paramètres", Click, [this](int) { Paramètres_Click(); });
     on("Paramètres", Move, [this](int) { Paramètres_MouseMove(); });
     registerOptionTools();
+    registerAdvisor();
     registerRulesPanel();
     registerWebPanels();
     registerPanelZones();
@@ -119,6 +120,7 @@ void JeuYam::handle(const Event& event) {
     if (accord && (event.kind != EventKind::Click || event.name == kWindowName)) return;
     ControlModel& fenêtre = accord ? consentement_ : model_;
     if (event.kind == EventKind::Key) {
+        EffaceMarquesConseil();
         keyDown(event);
         return;
     }
@@ -134,8 +136,11 @@ void JeuYam::handle(const Event& event) {
         if (!fenêtre.reachable(*target)) return;
         if (event.kind == EventKind::Click && !target->enabled()) return;
     }
+    // The advice's marks stand until the player does something.
+    if (event.kind == EventKind::Click && event.name != "Conseil") EffaceMarquesConseil();
     auto it = handlers_.find(std::pair{event.name, event.kind});
     if (it != handlers_.end()) it->second(event.index);
+    MarqueAssistée();
 }
 
 void JeuYam::keyDown(const Event& event) {

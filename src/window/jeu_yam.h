@@ -203,6 +203,9 @@ public:
     void Personnages_MouseMove(int index);
     void CliqueNom_Click();
     void CliqueNom_MouseMove();
+    void Conseil_Click();
+    // Each advice given, as one line ("advice keep 0 1 2 …").
+    std::function<void(const std::string&)> surConseil;
     void Paramètres_Click();
     void Paramètres_MouseMove();
     void Aides_Click();
@@ -274,6 +277,10 @@ private:
     void registerOptionTools();
     void registerRulesPanel();
     void registerWebPanels();
+    void registerAdvisor();
+    void EffaceMarquesConseil();
+    void MarqueAssistée();
+    bool diceMarked_ = false;
     void keyDown(const Event& event);
     // The window walked by keyboard (keyboard.cpp).
     bool RaccourciClavier(const Event& event);

@@ -38,6 +38,7 @@ constexpr std::array kChaîne{
     Maillon{"Cases", 0, Partie::kValeur2, kFeuille},
     Maillon{"Retour", -1, -1, kRetour},
     Maillon{"Zéro", -1, -1, kRetour},
+    Maillon{"Conseil", -1, -1, kOutils},
     Maillon{"Aides", -1, -1, kOutils},
     Maillon{"Sons", -1, -1, kOutils},
     Maillon{"Animation", -1, -1, kOutils},

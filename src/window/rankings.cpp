@@ -1,6 +1,7 @@
 // The rankings and game counters of the way of playing in force.
 #include <cstdio>
 
+#include "window/bubble_texts.h"
 #include "window/counter_labels.h"
 #include "records/data_files.h"
 #include "rules/number_text.h"
@@ -69,7 +70,8 @@ void JeuYam::EnregistreScore() {
 
     RangObtenu = 0;
     const int total = Partie::valeur(partie.Totaux[15]);
-    for (int i = 1; i <= 10; ++i) {
+    // A game played with the advisor's help is not ranked.
+    for (int i = 1; i <= 10 && !partie.Assistée; ++i) {
         // An equal score never passes an older one.
         if (total <= ClassementScore[static_cast<std::size_t>(i)]) continue;
         RangObtenu = i;
@@ -114,7 +116,8 @@ void JeuYam::EnregistreScore() {
     static const char* const sounds[] = {"Canard", "Classic", "Clap"};
     const int result = RangObtenu == 0 ? 0 : RangObtenu == 1 ? 1 : 2;
     // A score that could not be kept is said instead of the ranking.
-    MessageBulle = sauvé ? messages[result]
+    MessageBulle = sauvé && partie.Assistée ? kTexteAssistée
+                   : sauvé                 ? messages[result]
                          : " Score non sauvegardé (" + RaisonÉchec + "). Pour rejouer, cliquez sur votre personnage ";
     Infos.setBackcolor(colors::announcement);
     AfficheMessage();

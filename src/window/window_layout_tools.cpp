@@ -74,6 +74,20 @@ void addToolBar(ControlModel& m) {
         tool.picture = pictures[i];
         m.add(tools[i], tool);
     }
+    // The advisor, on its own left of the bar; the information panel says
+    // whether the game was played with its help.
+    ControlDesign advisor =
+        box(ControlKind::ImageButton, kToolLeft - kToolStep - 12, kToolTop, kToolSize, kToolSize);
+    advisor.picture = "Conseil";
+    m.add("Conseil", advisor);
+    ControlDesign assisted = box(ControlKind::Label, 330, 540, 86, 18);
+    assisted.caption = "Assistée";
+    assisted.visible = false;
+    assisted.bold = true;
+    assisted.fontsize = 9;
+    assisted.forecolor = colors::announcement;
+    assisted.backcolor = Color{240, 236, 220};
+    m.add("PartieAssistée", assisted);
     // The dice-style menu: item 0 is its button, 1 to 3 open above it.
     for (int i = 0; i <= 3; ++i) {
         ControlDesign item = box(ControlKind::ImageButton, kToolLeft + kDiceMenuPlace * kToolStep,

@@ -185,6 +185,7 @@ private:
         beforeStart("start");
         platform_handles_ = std::make_unique<Platform>(platform_.platform());
         jeu_ = std::make_unique<JeuYam>(model_, *platform_handles_);
+        jeu_->surConseil = [this](const std::string& line) { out_ << line << '\n'; };
         jeu_->Form_Load();
     }
 
