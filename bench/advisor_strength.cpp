@@ -6,7 +6,8 @@
 // gloutonne   the advisor's keeps and cells, a placement valued by what it
 //             adds to the grand total now;
 // prévoyante  the same with each cell's par taken off, so that a cell is
-//             not spent cheaply;
+//             not spent cheaply, Maxi Egal Mini valued with what their sum
+//             leaves the other two, and the cross taken when it pays;
 // base        keeps the most frequent face, throws to the third throw and
 //             takes the cell the greedy advisor values best.
 // Game g of each way of playing has the same dice stream for all three.
@@ -83,6 +84,12 @@ int joue(Partie& p, Joueur joueur, int mode) {
     p.ModeTirage = mode;
     p.Nouveau();
     for (int pas = 0; p.OkActif && pas < 10000; ++pas) {
+        if (p.NuméroJet == 0 && p.ZéroOffert && joueur == Joueur::Prévoyante) {
+            // The cross, when what the other two of Maxi Egal Mini can still
+            // make without this sum standing is worth more than its points.
+            const int k = p.DernièreCase;
+            if (ValeurPoints(p, k, 0, visée) > ValeurPoints(p, k, p.Valeur(k), visée)) p.Zéro();
+        }
         if (p.NuméroJet == 0) {
             if (p.ChoixValeur29 && p.CaseMontrée[Partie::kValeur1]) {
                 p.ClicCase(p.PointsTirage1 >= p.PointsTirage2 ? Partie::kValeur1 : Partie::kValeur2);

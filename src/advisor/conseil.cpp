@@ -66,6 +66,47 @@ double par(int k) {
     return kPoidsPar * (sheet::isSèche(k) ? pars().unJet[at(r)] : pars().troisJets[at(r)]);
 }
 
+// What a draw that plays for a Maxi, Egal or Mini cell alone makes when the
+// cells standing in its column leave it the sums strictly between `bas` and
+// `haut` (0 and 31 when nothing bounds it): the order rule's cost, read
+// when a sum is placed beside it.
+struct Bornés {
+    std::array<std::array<double, 32>, 32> troisJets{}, unJet{};
+};
+
+const Bornés& bornés() {
+    static const Bornés b = [] {
+        const Mains& m = mains();
+        const int vide = m.garde({});
+        Bornés out;
+        for (int bas = 0; bas <= 30; ++bas) {
+            for (int haut = bas + 1; haut <= 31; ++haut) {
+                ParMain v{};
+                for (std::size_t h = 0; h < kMains; ++h) {
+                    v[h] = m.somme[h] > bas && m.somme[h] < haut ? m.somme[h] : 0;
+                }
+                ParGarde e{};
+                espérances(v, e);
+                out.unJet[at(bas)][at(haut)] = e[at(vide)];
+                for (int jet = 0; jet < 2; ++jet) {
+                    ParMain mieux{};
+                    for (std::size_t h = 0; h < kMains; ++h) {
+                        double best = kJamais;
+                        for (int i = m.débutSous[h]; i < m.débutSous[h + 1]; ++i) {
+                            best = std::max(best, e[at(m.sous[at(i)])]);
+                        }
+                        mieux[h] = best;
+                    }
+                    espérances(mieux, e);
+                }
+                out.troisJets[at(bas)][at(haut)] = e[at(vide)];
+            }
+        }
+        return out;
+    }();
+    return b;
+}
+
 // ---- the sheet as the advisor reads it ------------------------------------
 
 int totalChiffres(int somme) {
@@ -96,13 +137,52 @@ struct Contexte {
 
     // What `points` in cell k add to the grand total (or less its par).
     double valeur(int k, int points) const {
+        const int r = sheet::row(k);
+        if (visée == Visée::Prévoyante && r >= sheet::Maxi && r <= sheet::Mini) return valeurOrdonnée(k, points);
         double v = points;
-        if (sheet::isNumberRow(sheet::row(k))) {
+        if (sheet::isNumberRow(r)) {
             const int s = sommeChiffres[at(sheet::column(k))];
             v = totalChiffres(s + points) - totalChiffres(s);
         }
         if (visée == Visée::Prévoyante) v -= par(k);
         return v;
+    }
+
+    // Far-sighted, a Maxi, Egal or Mini: its points, and what its sum
+    // changes to what the other two of its column still to come can make,
+    // less what a draw for it would have made.
+    double valeurOrdonnée(int k, int points) const {
+        const int c = sheet::column(k);
+        const int rang = sheet::row(k) - sheet::Maxi;
+        // What stands: a closed cell worth more than 0 bounds the others.
+        std::array<int, 3> debout{};
+        std::array<bool, 3> àVenir{};
+        for (int i = 0; i < 3; ++i) {
+            const int n = sheet::cell(c, sheet::Maxi + i);
+            const bool remplie = p.CaseFermée[at(n)] && !p.CaseVide(n);
+            debout[at(i)] = remplie ? p.Valeur(n) : 0;
+            àVenir[at(i)] = !remplie && i != rang;
+        }
+        const auto& table = c == sheet::Sèche ? bornés().unJet : bornés().troisJets;
+        // A draw for rank i, between what stands above it and below it.
+        auto futur = [&table](const std::array<int, 3>& d, int i) {
+            int bas = 0, haut = 31;
+            for (int j = 0; j < 3; ++j) {
+                if (d[at(j)] <= 0 || j == i) continue;
+                if (j < i) haut = std::min(haut, d[at(j)]);
+                if (j > i) bas = std::max(bas, d[at(j)]);
+            }
+            return bas < haut ? table[at(bas)][at(haut)] : 0.0;
+        };
+        double avant = futur(debout, rang), après = 0;
+        std::array<int, 3> placé = debout;
+        placé[at(rang)] = points;
+        for (int i = 0; i < 3; ++i) {
+            if (!àVenir[at(i)]) continue;
+            avant += futur(debout, i);
+            après += futur(placé, i);
+        }
+        return points + kPoidsPar * (après - avant);
     }
 
     // The order rule's neighbours and the turn, as ValeurCase gives them.

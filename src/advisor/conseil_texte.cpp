@@ -35,14 +35,17 @@ std::string placement(const Conseil& c) {
     return s;
 }
 
-// "Gardez 5 5 5", "Relancez tout", "Annoncez le Yam de l'Annonce et gardez 6 6".
-std::string garde(const Conseil& c, const Dice& dés) {
+// "Gardez 5 5 5", "Relancez tout", "Annoncez le Yam de l'Annonce et gardez
+// 6 6"; in small letters inside a phrase.
+std::string garde(const Conseil& c, const Dice& dés, bool capitale) {
     std::string s;
     if (c.garde.annonce >= 0) {
-        s = "Annoncez " + std::string(kLeRang[sheet::row(c.garde.annonce)]) + " " + colonne(c.garde.annonce) + " et ";
+        s = std::string(capitale ? "A" : "a") + "nnoncez " + kLeRang[sheet::row(c.garde.annonce)] + " " +
+            colonne(c.garde.annonce) + " et ";
     }
-    if (c.garde.relancés == 5) return s + (s.empty() ? "Relancez tout" : "relancez tout");
-    s += s.empty() ? "Gardez" : "gardez";
+    const bool début = s.empty() && capitale;
+    if (c.garde.relancés == 5) return s + (début ? "Relancez tout" : "relancez tout");
+    s += début ? "Gardez" : "gardez";
     if (c.garde.relancés == 0) return s + " tout";
     for (std::size_t i = 0; i < 5; ++i) {
         if (c.garde.positions[i]) s += " " + std::to_string(dés[i]);
@@ -78,9 +81,9 @@ std::string TexteConseil(const Conseil& c, const Dice& dés) {
     }
     if (c.placerMaintenant() && !maintenant.empty()) {
         const std::string placez = c.premierTirage ? "Gardez le premier tirage" : "Placez maintenant : " + maintenant;
-        return " " + placez + " ; en relançant au mieux (" + garde(c, dés) + ") : " + espéré(c) + ". ";
+        return " " + placez + " ; en relançant au mieux (" + garde(c, dés, false) + ") : " + espéré(c) + ". ";
     }
-    std::string s = " " + garde(c, dés) + " : " + espéré(c);
+    std::string s = " " + garde(c, dés, true) + " : " + espéré(c);
     if (!maintenant.empty()) s += " ; placer maintenant : " + maintenant;
     return s + ". ";
 }

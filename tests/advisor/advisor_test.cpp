@@ -301,7 +301,13 @@ const std::vector<Position>& positions() {
              annonceAuto(p, d);
              jette(p, d, {2, 2, 5, 2, 6});
          }},
-        {"2 tirages: first draw, first throw", premierJet, 2},
+        {"2 tirages: second draw, first throw, the first draw's Full below it",
+         [](Partie& p, Dés& d) {
+             jette(p, d, {3, 3, 3, 5, 5});
+             clique(p, 41);
+             jette(p, d, {1, 2, 2, 4, 6});
+         },
+         2},
         {"2 tirages: second draw, second throw",
          [](Partie& p, Dés& d) {
              jette(p, d, {3, 3, 3, 5, 5});
