@@ -1,6 +1,7 @@
-// Every header of advisor/ begins here: the advisor is seen by the programs
-// and tools that link it, never by the game, the rules or the window under it.
+// Every header of advisor/ begins here: the advisor stands on the game and
+// under the window; the game, the rules, the records and the platform never
+// see it.
 #pragma once
 #ifndef DRAVONELLE_LAYER_ADVISOR
-#error "advisor/ is not visible from here: only the programs, tools and tests that link dravonelle_advisor see it"
+#error "advisor/ is not visible from here: the window and what stands on it see it, never the game under it"
 #endif
