@@ -12,9 +12,11 @@ mkdir "$folder"
 cp -r "$scenario/before/." "$folder/" && rm -f "$folder/.keep"
 
 want_status=$(sed -n 's/^# exit: *\([0-9]*\).*/\1/p' "$scenario/script.txt" | head -n 1)
-# "# play: FILE" stands for the lines of FILE, relative to the scenario.
+# "# play: FILE" stands for the lines of FILE, relative to the scenario;
+# "# play: FILE lines A,B" for its lines A to B (sed's addresses).
 while IFS= read -r line || [ -n "$line" ]; do
   case "$line" in
+    "# play: "*" lines "*) play=${line#\# play: }; sed -n "${play##* lines }p" "$scenario/${play%% lines *}" ;;
     "# play: "*) cat "$scenario/${line#\# play: }" ;;
     *) printf '%s\n' "$line" ;;
   esac
