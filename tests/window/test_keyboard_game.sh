@@ -15,10 +15,10 @@ expected="$records/one_draw_first_place_fresh_folder/after"
 [ -f "$turns" ] && [ -d "$expected" ] || fail "the recorded game is missing"
 grep '^dice ' "$turns" | cut -d' ' -f2- >"$scratch/dealt"
 
-# Animation off by its tool, "1 tirage" back from the portraits, the third
+# Animation off by its tool (past the advisor), "1 tirage" back from the portraits, the third
 # portrait; at the end Animation on again, and Halte.
-prologue=(Tab Tab Tab Tab Return Shift+Tab Shift+Tab Left Return Shift+Tab Right Right Return)
-epilogue=(Tab Tab Tab Tab Return)
+prologue=(Tab Tab Tab Tab Tab Return Shift+Tab Shift+Tab Left Return Shift+Tab Right Right Return)
+epilogue=(Tab Tab Tab Tab Tab Return)
 "$(dirname "$0")/keyboard_plan.sh" "$script_driver" "$turns" >"$scratch/plan" || fail "no keyboard plan"
 {
     echo start
