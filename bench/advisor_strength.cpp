@@ -1,7 +1,7 @@
 // The advisor's strength: seeded whole games played through Partie alone by
 // three players, and their final scores.
 //
-//   advisor_strength [GAMES [SEED [MODE]]]     10000 games, seed 1, both ways
+//   advisor_strength [GAMES [SEED [MODE [PLAYER]]]]   10000 games, seed 1, both ways, all three
 //
 // gloutonne   the advisor's keeps and cells, a placement valued by what it
 //             adds to the grand total now;
@@ -148,10 +148,12 @@ int main(int argc, char** argv) {
     const std::uint64_t graine = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
     const int seulMode = argc > 3 ? std::atoi(argv[3]) : 0;
     const char* noms[] = {"gloutonne", "prévoyante", "base"};
+    const std::string seulJoueur = argc > 4 ? argv[4] : "";
     std::printf("%-10s %-11s %8s %9s %7s %7s %7s\n", "way", "player", "games", "mean", "median", "p10", "p90");
     for (int mode = 1; mode <= 2; ++mode) {
         if (seulMode != 0 && mode != seulMode) continue;
         for (int j = 0; j < 3; ++j) {
+            if (!seulJoueur.empty() && seulJoueur != noms[j]) continue;
             std::vector<int> scores;
             for (int g = 0; g < parties; ++g) {
                 Dés dés(graine * 1000003u + static_cast<std::uint64_t>(g) * 2u + static_cast<std::uint64_t>(mode));

@@ -29,8 +29,9 @@
 namespace dravonelle {
 
 // How a placement is valued. Gloutonne: what it adds to the grand total now.
-// Prévoyante: the same less what the cell would be worth to a later turn
-// that played for it (its par), so that a cell is not spent cheaply.
+// Prévoyante: the same less part of what the cell would be worth to a later
+// turn that played for it (its par), so that a cell is not spent cheaply;
+// a Maxi, Egal or Mini by what its sum leaves the other two of its column.
 enum class Visée { Gloutonne, Prévoyante };
 
 // One way of keeping dice before the next throw.
@@ -86,8 +87,15 @@ Conseil Conseille(const Partie& partie, Visée visée = Visée::Gloutonne);
 // sheet of `partie` (how two results of a "2 tirages" turn compare).
 double ValeurPoints(const Partie& partie, int k, int points, Visée visée = Visée::Gloutonne);
 
-// The bubble's text: " Gardez 5 5 5 : 27,4 points espérés au Carré de la
-// Libre ; placer maintenant : 21 au Maxi de la Libre ".
+// The bubble's text, one blank at each end:
+//   " Gardez 5 5 5 : 46,3 points espérés au Carré de la Libre ; placer
+//     maintenant : 18 au Maxi de la Libre. "
+//   " Placez maintenant : 47 au Full de la Libre ; en relançant au mieux
+//     (gardez 5 5 5) : 36,7 points espérés au Maxi de la Libre. "
+//   " Placez 12 au Maxi de la Libre. " (third throw), " Gardez le premier
+//     tirage : cliquez sur OK. ", " Rien à conseiller : lancez les dés. "
+// A number cell's points are followed by their value: "2 aux As de la
+// Descente (12,0 au total)".
 std::string TexteConseil(const Conseil& conseil, const Dice& dés);
 
 // One line for the script driver:
