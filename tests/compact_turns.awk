@@ -3,8 +3,16 @@
 # is one turn as a player plays it: a group of faces is "dice" with those
 # faces then "click Ok", cN clicks Cases N, dN clicks ChoixDés N (a die taken
 # back or kept again), z clicks Zéro, o clicks Ok with no new faces, r clicks
-# Retour, and kWXC presses the keys W, X and C. Every other line passes as it
-# is.
+# Retour, and kWXC presses the keys W, X and C. A line "keys Tab Down*3"
+# presses each key named, K*N N times. Every other line passes as it is.
+/^keys / {
+    for (i = 2; i <= NF; i++) {
+        n = split($i, part, "*")
+        times = n > 1 ? part[2] : 1
+        for (j = 0; j < times; j++) print "key " part[1]
+    }
+    next
+}
 /^: / {
     for (i = 2; i <= NF; i++) {
         t = $i
