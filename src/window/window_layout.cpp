@@ -353,7 +353,8 @@ void addPlayerControls(ControlModel& m) {
     way.left = px(150);
     way.caption = "2 tirages";
     m.add("Coup2", way);
-    ControlDesign name = panelText(276, 580, 140, 30, 12);
+    // Above the banner, under the clock's row.
+    ControlDesign name = panelText(276, 560, 140, 28, 12);
     name.visible = true;  // the player's name stays with the character, panel or not
     name.bold = true;
     name.align = Align::Center;
