@@ -17,7 +17,7 @@ namespace {
 const QColor kFrame{150, 164, 184};
 const QColor kHighlightFill{255, 243, 168};
 const QColor kHighlightFrame{222, 146, 16};
-const QColor kFocusRing{38, 104, 214};
+const QColor kFocusRing{24, 78, 196};
 constexpr qreal kRadius = 4;
 
 // A between B and A: PERCENT of B's colour, the rest of A's.
@@ -260,7 +260,8 @@ void ControlWidget::paintPanel(QPainter& p) const {
 }
 
 void ControlWidget::paintFocusRing(QPainter& p) const {
-    constexpr qreal kPen = 2;
+    // Thick enough to be found at a glance when the keyboard moves it.
+    constexpr qreal kPen = 3;
     p.setPen(QPen(kFocusRing, kPen));
     p.setBrush(Qt::NoBrush);
     const QRectF ring = inset(area(), kPen).adjusted(2, 2, -2, -2);
