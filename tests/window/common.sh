@@ -145,6 +145,21 @@ leave_by_halte() {
     ended_well Halte
 }
 
+# files_as_recorded DIR WHOSE: the data files the game left in $scratch/game
+# are DIR's, byte for byte, the date of the day aside (the driver's is
+# 05/01/26); WHOSE names the game they come from in a failure.
+files_as_recorded() {
+    local today f name
+    today=$(date +%d/%m/%y)
+    for f in "$1"/*; do
+        name=$(basename "$f")
+        [ -f "$scratch/game/$name" ] || fail "no $name after the game"
+        sed "s|05/01/26|$today|" "$f" >"$scratch/expected-$name"
+        cmp -s "$scratch/expected-$name" "$scratch/game/$name" ||
+            fail "$name differs from $2: $(diff <(od -c "$scratch/expected-$name") <(od -c "$scratch/game/$name") | head -n 6)"
+    done
+}
+
 # The title bar's close button makes the window manager send the window a
 # WM_DELETE_WINDOW message; with no window manager here, it is sent by hand.
 close_window() {
