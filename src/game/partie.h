@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "rules/dice.h"
@@ -42,8 +43,9 @@ public:
 class Partie {
 public:
     // A cell's text as a value: empty ("   "), crossed ("XXX"), or points.
-    static constexpr int kVide = -1000;
-    static constexpr int kCroix = -1001;
+    // The two marks lie beyond any total a sheet can make, however low.
+    static constexpr int kVide = std::numeric_limits<int>::min();
+    static constexpr int kCroix = kVide + 1;
     // The cells and turn limits the rules name.
     static constexpr int kDernierTirage = 65;   // NuméroTirage of the last turn
     static constexpr int kTirageDerniersCoups = 39;  // from here the last turns may be played alone

@@ -109,6 +109,14 @@ std::vector<std::string> joueAuDriver(const std::string& script, unsigned seed) 
     return lignes;
 }
 
+// An empty cell and a cross read 0 in the sums; a total, however far below
+// zero a sheet takes it (random play reached -1001), reads as itself.
+TEST(Partie, TotalsFarBelowZeroAreNotTakenForMarks) {
+    for (int total : {-1000, -1001, -9999}) EXPECT_EQ(Partie::valeur(total), total);
+    EXPECT_EQ(Partie::valeur(Partie::kVide), 0);
+    EXPECT_EQ(Partie::valeur(Partie::kCroix), 0);
+}
+
 TEST(Partie, WholeGamesMatchTheWindowsGames) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
         const int mode = seed % 2 == 0 ? 2 : 1;
