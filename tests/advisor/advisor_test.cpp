@@ -217,32 +217,27 @@ private:
 
 // ---- the positions ---------------------------------------------------------
 
+// A position: what is played first, then each throw again with the dice
+// taken back (their positions) and the faces they show.
+struct Relance {
+    std::vector<int> rendus, faces;
+};
 struct Position {
     const char* nom;
     std::function<void(Partie&, Dés&)> joue;
+    std::vector<Relance> relances = {};
     int mode = 1;
 };
-
-void premierJet(Partie& p, Dés& d) { jette(p, d, {2, 3, 5, 5, 6}); }
-void deuxièmeJet(Partie& p, Dés& d) {
-    premierJet(p, d);
-    rends(p, {0, 1});
-    jette(p, d, {5, 1});
-}
 
 // Descente filled to its Maxi (20), Montée from its Yam (crossed) to its
 // Mini (9), Libre's Maxi (24), Mini (12) and fours (-4): every order rule at work.
 void colonnesEnCours(Partie& p, Dés& d) {
-    const std::vector<std::vector<int>> descente = {{1, 1, 1, 2, 3}, {2, 2, 3, 4, 5}, {3, 3, 3, 3, 1}, {4, 4, 2, 2, 1},
-                                                    {5, 5, 5, 1, 2}, {6, 6, 1, 2, 3}, {1, 2, 3, 4, 5}, {2, 2, 5, 5, 5},
-                                                    {4, 4, 4, 4, 1}, {6, 5, 4, 3, 2}};
-    const std::vector<int> cases = {0, 1, 2, 3, 4, 5, 8, 9, 10, 11};
-    for (std::size_t i = 0; i < cases.size(); ++i) unTour(p, d, cases[i], descente[i]);
-    unTour(p, d, 30, {1, 2, 3, 4, 6});
-    unTour(p, d, 29, {1, 1, 2, 2, 3});
-    unTour(p, d, 43, {6, 6, 6, 3, 3});
-    unTour(p, d, 45, {1, 2, 3, 3, 3});
-    unTour(p, d, 35, {4, 4, 1, 2, 3});
+    const std::pair<int, std::vector<int>> tours[] = {
+        {0, {1, 1, 1, 2, 3}},  {1, {2, 2, 3, 4, 5}},  {2, {3, 3, 3, 3, 1}},  {3, {4, 4, 2, 2, 1}},
+        {4, {5, 5, 5, 1, 2}},  {5, {6, 6, 1, 2, 3}},  {8, {1, 2, 3, 4, 5}},  {9, {2, 2, 5, 5, 5}},
+        {10, {4, 4, 4, 4, 1}}, {11, {6, 5, 4, 3, 2}}, {30, {1, 2, 3, 4, 6}}, {29, {1, 1, 2, 2, 3}},
+        {43, {6, 6, 6, 3, 3}}, {45, {1, 2, 3, 3, 3}}, {35, {4, 4, 1, 2, 3}}};
+    for (const auto& [k, faces] : tours) unTour(p, d, k, faces);
 }
 
 // Libre, Descente and Montée filled on one throw each: the last turns.
@@ -255,78 +250,48 @@ void derniersCoups(Partie& p, Dés& d) {
 // ... and twelve Annonce cells: the game announces the last one by itself.
 void annonceAuto(Partie& p, Dés& d) {
     derniersCoups(p, d);
-    for (int i = 0; i < 12; ++i) unTour(p, d, sheet::cell(sheet::Annonce, sheet::kRows[Partie::at(i)]), {6, 6, 5, 4, 4});
+    for (int i = 0; i < 12; ++i)
+        unTour(p, d, sheet::cell(sheet::Annonce, sheet::kRows[Partie::at(i)]), {6, 6, 5, 4, 4});
+}
+
+// Played, then thrown with FACES.
+std::function<void(Partie&, Dés&)> puis(void (*avant)(Partie&, Dés&), std::vector<int> faces) {
+    return [=](Partie& p, Dés& d) {
+        if (avant) avant(p, d);
+        jette(p, d, faces);
+    };
+}
+
+void annonce74(Partie& p, Dés& d) {
+    jette(p, d, {6, 6, 2, 6, 3});
+    clique(p, 74);
+}
+
+// "2 tirages": the first draw's Full written, the second draw's first throw.
+void secondTirage(Partie& p, Dés& d) {
+    jette(p, d, {3, 3, 3, 5, 5});
+    clique(p, 41);
+    jette(p, d, {1, 2, 2, 4, 6});
 }
 
 const std::vector<Position>& positions() {
     static const std::vector<Position> liste = {
-        {"first throw, every cell open", premierJet},
-        {"second throw", deuxièmeJet},
-        {"third throw",
-         [](Partie& p, Dés& d) {
-             deuxièmeJet(p, d);
-             rends(p, {1, 4});
-             jette(p, d, {4, 4});
-         }},
-        {"an Annonce cell announced at the first throw",
-         [](Partie& p, Dés& d) {
-             jette(p, d, {6, 6, 2, 6, 3});
-             clique(p, 74);
-         }},
-        {"an announced Annonce cell at the second throw",
-         [](Partie& p, Dés& d) {
-             jette(p, d, {6, 6, 2, 6, 3});
-             clique(p, 74);
-             rends(p, {2, 4});
-             jette(p, d, {1, 5});
-         }},
-        {"Maxi Egal Mini, Descente and Montée under way, first throw",
-         [](Partie& p, Dés& d) {
-             colonnesEnCours(p, d);
-             jette(p, d, {4, 4, 3, 6, 2});
-         }},
+        {"first throw, every cell open", puis(nullptr, {2, 3, 5, 5, 6})},
+        {"second throw", puis(nullptr, {2, 3, 5, 5, 6}), {{{0, 1}, {5, 1}}}},
+        {"third throw", puis(nullptr, {2, 3, 5, 5, 6}), {{{0, 1}, {5, 1}}, {{1, 4}, {4, 4}}}},
+        {"an Annonce cell announced at the first throw", annonce74},
+        {"an announced Annonce cell at the second throw", annonce74, {{{2, 4}, {1, 5}}}},
+        {"Maxi Egal Mini, Descente and Montée under way, first throw", puis(colonnesEnCours, {4, 4, 3, 6, 2})},
         {"Maxi Egal Mini, Descente and Montée under way, second throw",
-         [](Partie& p, Dés& d) {
-             colonnesEnCours(p, d);
-             jette(p, d, {4, 4, 3, 6, 2});
-             rends(p, {2, 3});
-             jette(p, d, {5, 1});
-         }},
-        {"last turns: Sèche now or an announcement",
-         [](Partie& p, Dés& d) {
-             derniersCoups(p, d);
-             jette(p, d, {3, 3, 4, 5, 3});
-         }},
-        {"last turns: the last Annonce cell announced by the game", [](Partie& p, Dés& d) {
-             annonceAuto(p, d);
-             jette(p, d, {2, 2, 5, 2, 6});
-         }},
-        {"2 tirages: second draw, first throw, the first draw's Full below it",
-         [](Partie& p, Dés& d) {
-             jette(p, d, {3, 3, 3, 5, 5});
-             clique(p, 41);
-             jette(p, d, {1, 2, 2, 4, 6});
-         },
-         2},
-        {"2 tirages: second draw, second throw",
-         [](Partie& p, Dés& d) {
-             jette(p, d, {3, 3, 3, 5, 5});
-             clique(p, 41);
-             jette(p, d, {1, 2, 2, 4, 6});
-             rends(p, {0, 3, 4});
-             jette(p, d, {2, 5, 5});
-         },
-         2},
+         puis(colonnesEnCours, {4, 4, 3, 6, 2}),
+         {{{2, 3}, {5, 1}}}},
+        {"last turns: Sèche now or an announcement", puis(derniersCoups, {3, 3, 4, 5, 3})},
+        {"last turns: the last Annonce cell announced by the game", puis(annonceAuto, {2, 2, 5, 2, 6})},
+        {"2 tirages: second draw, first throw, the first draw's Full below it", secondTirage, {}, 2},
+        {"2 tirages: second draw, second throw", secondTirage, {{{0, 3, 4}, {2, 5, 5}}}, 2},
         {"2 tirages: second draw, third throw",
-         [](Partie& p, Dés& d) {
-             jette(p, d, {3, 3, 3, 5, 5});
-             clique(p, 41);
-             jette(p, d, {1, 2, 2, 4, 6});
-             rends(p, {0, 3, 4});
-             jette(p, d, {2, 5, 1});
-             rends(p, {0, 1, 2, 3, 4});
-             jette(p, d, {1, 1, 3, 4, 6});
-         },
+         secondTirage,
+         {{{0, 3, 4}, {2, 5, 1}}, {{0, 1, 2, 3, 4}, {1, 1, 3, 4, 6}}},
          2},
     };
     return liste;
@@ -339,6 +304,10 @@ TEST(Advisor, ExpectationsMatchBruteForce) {
         Partie p(d);
         p.ModeTirage = pos.mode;
         pos.joue(p, d);
+        for (const Relance& r : pos.relances) {
+            rends(p, r.rendus);
+            jette(p, d, r.faces);
+        }
         ASSERT_GE(p.NuméroJet, 1);
         const Conseil c = Conseille(p);
         ASSERT_TRUE(c.àConseiller);

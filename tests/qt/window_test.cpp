@@ -296,18 +296,14 @@ struct NextDialog {
 // system's language, and each button gives its answer.
 TEST(Dialogs, AnswerInFrench) {
     QtDialogs dialogs;
-    const QStringList ouiNon{QStringLiteral("Non"), QStringLiteral("Oui")};
-    for (const bool oui : {true, false}) {
-        NextDialog next(oui ? QStringLiteral("Oui") : QStringLiteral("Non"));
-        EXPECT_EQ(dialogs.askYesNo("        QUITTER DRAVONELLE ?", "Dravonelle"), oui);
-        EXPECT_EQ(next.buttons, ouiNon);
-    }
-    const QStringList okAnnuler{QStringLiteral("Annuler"), QStringLiteral("OK")};
-    for (const bool ok : {true, false}) {
-        NextDialog next(ok ? QStringLiteral("OK") : QStringLiteral("Annuler"), QStringLiteral("Zoé"));
-        const auto nom = dialogs.askText("ENTREZ VOTRE NOM", "THEO");
-        EXPECT_EQ(nom, ok ? std::optional<std::string>("Zoé") : std::nullopt);
-        EXPECT_EQ(next.buttons, okAnnuler);
+    for (const bool yes : {true, false}) {
+        NextDialog question(yes ? QStringLiteral("Oui") : QStringLiteral("Non"));
+        EXPECT_EQ(dialogs.askYesNo("        QUITTER DRAVONELLE ?", "Dravonelle"), yes);
+        EXPECT_EQ(question.buttons, QStringList({QStringLiteral("Non"), QStringLiteral("Oui")}));
+        NextDialog entry(yes ? QStringLiteral("OK") : QStringLiteral("Annuler"), QStringLiteral("Zoé"));
+        const auto name = dialogs.askText("ENTREZ VOTRE NOM", "THEO");
+        EXPECT_EQ(name, yes ? std::optional<std::string>("Zoé") : std::nullopt);
+        EXPECT_EQ(entry.buttons, QStringList({QStringLiteral("Annuler"), QStringLiteral("OK")}));
     }
 }
 

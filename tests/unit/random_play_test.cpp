@@ -6,6 +6,7 @@
 // DRAVONELLE_GAMES sets how many games to play (2000 by default).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <exception>
@@ -40,20 +41,17 @@ unsigned fromEnvironment(const char* name, unsigned otherwise) {
 // Both ways of playing by default; DRAVONELLE_ONE_DRAW=1 keeps to "1 tirage".
 bool twoDraws() { return std::getenv("DRAVONELLE_ONE_DRAW") == nullptr; }
 
-bool counted(const JeuYam& jeu, int k) {
+// A result written in black; `closed`: in a closed cell, placeholders aside.
+bool written(const JeuYam& jeu, int k, bool closed) {
     const Control& c = jeu.Cases(k);
-    return !sheet::isPlaceholder(k) && jeu.partie.CaseFermée[static_cast<std::size_t>(k)] &&
-           c.forecolor() == colors::black && c.caption() != kBlank;
-}
-
-bool filled(const JeuYam& jeu, int k) {
-    const Control& c = jeu.Cases(k);
-    return sheet::isScoringCell(k) && c.forecolor() == colors::black && c.caption() != kBlank;
+    const bool counts = closed ? !sheet::isPlaceholder(k) && jeu.partie.CaseFermée[static_cast<std::size_t>(k)]
+                               : sheet::isScoringCell(k);
+    return counts && c.forecolor() == colors::black && c.caption() != kBlank;
 }
 
 int filledCount(const JeuYam& jeu) {
     int n = 0;
-    for (int k = 0; k <= sheet::kLastSheetCell; ++k) n += filled(jeu, k) ? 1 : 0;
+    for (int k = 0; k <= sheet::kLastSheetCell; ++k) n += written(jeu, k, false) ? 1 : 0;
     return n;
 }
 
@@ -65,7 +63,7 @@ std::string brokenInvariant(const JeuYam& jeu) {
         int sum = jeu.Totaux(3 * c).number() + jeu.Totaux(3 * c + 1).number();
         for (int r = sheet::Suite; r <= sheet::Yam; ++r) {
             const int k = sheet::cell(c, r);
-            if (counted(jeu, k)) sum += jeu.Cases(k).number();
+            if (written(jeu, k, true)) sum += jeu.Cases(k).number();
         }
         const int total = jeu.Totaux(3 * c + 2).number();
         if (total != sum) why << "column " << c << " total " << total << " but its cells make " << sum << "; ";
@@ -85,7 +83,8 @@ std::string brokenInvariant(const JeuYam& jeu) {
         if (c.caption() != kBlank && c.forecolor() != colors::blue && !c.visible()) {
             why << "cell " << k << " holds \"" << c.caption() << "\" unseen; ";
         }
-        if (filled(jeu, k) && !jeu.partie.CaseFermée[static_cast<std::size_t>(k)]) why << "filled cell " << k << " open; ";
+        if (written(jeu, k, false) && !jeu.partie.CaseFermée[static_cast<std::size_t>(k)])
+            why << "filled cell " << k << " open; ";
     }
     if (jeu.partie.NuméroTirage > sheet::kScoringCells) why << "NuméroTirage " << jeu.partie.NuméroTirage << "; ";
     if (jeu.Tirage_No.number() > sheet::kScoringCells) why << "Tirage_No " << jeu.Tirage_No.caption() << "; ";
@@ -99,14 +98,19 @@ public:
     // The folder starts with the data files of a first start already made
     // (copied, so that the game does not spend its start writing them).
     RandomGame(unsigned seed, const std::filesystem::path& start)
-        : seed_(seed), rng_(seed), folder_(copied(start, folder_path_)), session_(out_, folder_.path) {}
+        : seed_(seed),
+          rng_(seed),
+          copied_((std::filesystem::copy(start, folder_.path), true)),
+          session_(out_, folder_.path) {}
 
     // Plays until the 65th result; answers what went wrong, if anything.
     std::optional<std::string> play() {
-        if (auto e = line("seed " + std::to_string(rng_()))) return e;
-        if (auto e = line("start")) return e;
-        if (auto e = line(pick(2) && twoDraws() ? "click Coup2" : "click Coup1")) return e;
-        if (auto e = chooseCharacter()) return e;
+        const std::string seed = "seed " + std::to_string(rng_());
+        const char* way = pick(2) && twoDraws() ? "click Coup2" : "click Coup1";
+        for (const std::string& l : {seed, std::string("start"), std::string(way), std::string("move Personnages 0")})
+            if (auto e = line(l)) return e;
+        const int last = session_.jeu()->Personnages.highest();
+        if (auto e = line("click Personnages " + std::to_string(1 + pick(last)))) return e;
         while (lines_ < kMaxLines) {
             const JeuYam& jeu = *session_.jeu();
             if (filledCount(jeu) == sheet::kScoringCells) {
@@ -117,8 +121,8 @@ public:
                 if (auto e = line(l)) return e;
             }
         }
-        return "no end after " + std::to_string(kMaxLines) + " lines (" +
-               std::to_string(filledCount(*session_.jeu())) + " results)";
+        return "no end after " + std::to_string(kMaxLines) + " lines (" + std::to_string(filledCount(*session_.jeu())) +
+               " results)";
     }
 
     std::string report(const std::string& what) const {
@@ -149,54 +153,79 @@ private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     bool chance(int percent) { return pick(100) < percent; }
     template <class T>
-    const T& among(const std::vector<T>& v) { return v[static_cast<std::size_t>(pick(static_cast<int>(v.size())))]; }
-
-    std::optional<std::string> chooseCharacter() {
-        if (auto e = line("move Personnages 0")) return e;
-        const int last = session_.jeu()->Personnages.highest();
-        return line("click Personnages " + std::to_string(1 + pick(last)));
+    const T& among(const std::vector<T>& v) {
+        return v[static_cast<std::size_t>(pick(static_cast<int>(v.size())))];
     }
 
-    static std::vector<int> openCells(const JeuYam& jeu, bool annonceOnly = false) {
-        std::vector<int> open;
+    // The scoring cells closed, or open to a click (Annonce's only).
+    static std::vector<int> cells(const JeuYam& jeu, bool closed, bool annonceOnly = false) {
+        std::vector<int> found;
         for (int k = 0; k <= sheet::kLastSheetCell; ++k) {
-            if (!sheet::isScoringCell(k) || jeu.partie.CaseFermée[static_cast<std::size_t>(k)]) continue;
-            if (annonceOnly && !sheet::isAnnonce(k)) continue;
             const Control& c = jeu.Cases(k);
-            if (c.visible() && c.enabled()) open.push_back(k);
+            if (sheet::isScoringCell(k) && jeu.partie.CaseFermée[static_cast<std::size_t>(k)] == closed &&
+                (closed || (c.visible() && c.enabled() && (!annonceOnly || sheet::isAnnonce(k)))))
+                found.push_back(k);
         }
-        return open;
-    }
-
-    static std::vector<int> closedCells(const JeuYam& jeu) {
-        std::vector<int> closed;
-        for (int k = 0; k <= sheet::kLastSheetCell; ++k) {
-            if (sheet::isScoringCell(k) && jeu.partie.CaseFermée[static_cast<std::size_t>(k)]) closed.push_back(k);
-        }
-        return closed;
+        return found;
     }
 
     static std::string cell(int k) { return "click Cases " + std::to_string(k); }
-    std::string ok() { return chance(85) ? "click Ok" : "key Space"; }
+
+    // Where the keyboard focus stands ("" nowhere).
+    static std::string focused(const JeuYam& jeu) {
+        const int id = jeu.model().focus();
+        return id < 0 ? std::string() : jeu.model().controls()[static_cast<std::size_t>(id)].name();
+    }
+
+    // Space and Return press what holds the focus, which Tab may have taken
+    // to Halte, a portrait or the renaming: they are pressed only where a
+    // random click could land as well.
+    static bool pressable(const JeuYam& jeu) {
+        static const std::vector<std::string> safe{"Ok",         "Cases",     "ChoixDés", "Retour",    "Zéro",
+                                                   "Conseil",    "Aides",     "Sons",     "Animation", "Règles",
+                                                   "ScrollHaut", "ScrollBas", "SSPanel2"};
+        return std::find(safe.begin(), safe.end(), focused(jeu)) != safe.end();
+    }
+
+    std::string ok() { return chance(85) || focused(*session_.jeu()) != "Ok" ? "click Ok" : "key Space"; }
+
+    // The keyboard's other keys and the advisor, at whatever moment.
+    std::optional<std::vector<std::string>> keyOrAdvice(const JeuYam& jeu) {
+        static const char* const keys[] = {"Tab", "Shift+Tab", "Up", "Down", "Left", "Right", "Escape", "F1", "Ctrl+Z"};
+        switch (pick(4)) {
+            case 0:
+                return std::vector<std::string>{"click Conseil"};
+            case 1:
+                if (pressable(jeu)) return std::vector<std::string>{"key Return"};
+                return std::nullopt;
+            default:
+                return std::vector<std::string>{std::string("key ") + keys[pick(9)]};
+        }
+    }
 
     std::string release() {
         static const char* const letters[] = {"W", "X", "C", "V", "B"};
         const int die = pick(5);
         switch (pick(3)) {
-            case 0: return "click ChoixDés " + std::to_string(die);
-            case 1: return "click Choixdés2 " + std::to_string(die);
-            default: return std::string("key ") + letters[die];
+            case 0:
+                return "click ChoixDés " + std::to_string(die);
+            case 1:
+                return "click Choixdés2 " + std::to_string(die);
+            default:
+                return std::string("key ") + letters[die];
         }
     }
 
     // Now and then something beside the game's course.
     std::optional<std::vector<std::string>> aside(const JeuYam& jeu) {
         if (chance(88)) return std::nullopt;
-        switch (pick(8)) {
-            case 0: return std::vector<std::string>{"move Cases " + std::to_string(pick(sheet::kCellCount))};
-            case 1: return std::vector<std::string>{"move JeuYam"};
+        switch (pick(10)) {
+            case 0:
+                return std::vector<std::string>{"move Cases " + std::to_string(pick(sheet::kCellCount))};
+            case 1:
+                return std::vector<std::string>{"move JeuYam"};
             case 2: {
-                const auto closed = closedCells(jeu);
+                const auto closed = cells(jeu, true);
                 if (!closed.empty()) return std::vector<std::string>{cell(among(closed))};
                 return std::nullopt;
             }
@@ -214,7 +243,11 @@ private:
                 if (pick(2)) return std::vector<std::string>{pick(2) && twoDraws() ? "click Coup2" : "click Coup1"};
                 return std::vector<std::string>{
                     "move Personnages 0", "click Personnages " + std::to_string(1 + pick(jeu.Personnages.highest()))};
-            default: return std::vector<std::string>{release()};
+            case 7:
+            case 8:
+                return keyOrAdvice(jeu);
+            default:
+                return std::vector<std::string>{release()};
         }
     }
 
@@ -223,14 +256,14 @@ private:
         if (jeu.Cases(81).visible() || jeu.Cases(82).visible()) {
             if (chance(90)) return {pick(2) ? "click Cases 81" : "click Cases 82"};
         }
-        const auto open = openCells(jeu);
+        const auto open = cells(jeu, false);
         // "2 tirages" with both draws taken: one of the two cells, or OK.
         if (jeu.partie.CaseTirage1 >= 0 && jeu.partie.CaseTirage2 >= 0 && chance(jeu.partie.NuméroJet == 0 ? 85 : 40)) {
             return {pick(2) ? cell(jeu.partie.CaseTirage1) : cell(jeu.partie.CaseTirage2)};
         }
         if (jeu.partie.NuméroJet == 0) return {ok()};
         if (jeu.partie.NuméroJet == 1 && chance(8)) {
-            const auto annonce = openCells(jeu, true);
+            const auto annonce = cells(jeu, false, true);
             if (!annonce.empty()) return {cell(among(annonce))};
         }
         if (jeu.partie.NuméroJet == 3) return {open.empty() ? ok() : cell(among(open))};
@@ -243,15 +276,10 @@ private:
         return {ok()};
     }
 
-    static const ScratchFolder& copied(const std::filesystem::path& from, ScratchFolder& to) {
-        std::filesystem::copy(from, to.path, std::filesystem::copy_options::overwrite_existing);
-        return to;
-    }
-
     unsigned seed_;
     std::mt19937 rng_;
-    ScratchFolder folder_path_;
-    const ScratchFolder& folder_;
+    ScratchFolder folder_;
+    bool copied_;
     std::ostringstream out_;
     ScriptSession session_;
     std::deque<std::string> tail_;
