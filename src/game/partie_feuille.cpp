@@ -65,8 +65,15 @@ void Partie::EffaceCases() {
     if (CaseÉvaluée >= 0) {
         if (!SansRepères) CachePointeurs();
         const auto e = at(CaseÉvaluée);
-        Feuille[e] = kVide;
         CaseSurlignée[e] = false;
+        // A cell written since its preview keeps its result: in "2 tirages",
+        // OK by Space or Return takes the first draw's cell while the pointer
+        // has not left it.
+        if (CaseFermée[e]) {
+            CaseÉvaluée = -1;
+            return;
+        }
+        Feuille[e] = kVide;
         // During the second draw the first draw's cell shows its provisional
         // value again, in red; a figure worth nothing is crossed.
         if (ModeTirage == 2 && CaseTirage2 == -1 && CaseÉvaluée == CaseTirage1) {
