@@ -145,6 +145,17 @@ leave_by_halte() {
     ended_well Halte
 }
 
+# recorded_game: the whole "1 tirage" game of tests/records, its lines in
+# $turns, the files it leaves in $expected, its faces in $scratch/dealt.
+recorded_game() {
+    local records
+    records="$(dirname "${BASH_SOURCE[0]}")/../records"
+    turns="$records/one_draw_game.turns"
+    expected="$records/one_draw_first_place_fresh_folder/after"
+    [ -f "$turns" ] && [ -d "$expected" ] || fail "the recorded game is missing"
+    grep '^dice ' "$turns" | cut -d' ' -f2- >"$scratch/dealt"
+}
+
 # files_as_recorded DIR WHOSE: the data files the game left in $scratch/game
 # are DIR's, byte for byte, the date of the day aside (the driver's is
 # 05/01/26); WHOSE names the game they come from in a failure.

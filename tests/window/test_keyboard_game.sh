@@ -9,11 +9,7 @@
 #   test_keyboard_game.sh <path-to-dravonelle> <artifact-dir>
 source "$(dirname "$0")/common.sh" "$@"
 
-records="$(dirname "$0")/../records"
-turns="$records/one_draw_game.turns"
-expected="$records/one_draw_first_place_fresh_folder/after"
-[ -f "$turns" ] && [ -d "$expected" ] || fail "the recorded game is missing"
-grep '^dice ' "$turns" | cut -d' ' -f2- >"$scratch/dealt"
+recorded_game
 
 # Animation off by its tool (past the advisor), "1 tirage" back from the portraits, the third
 # portrait; at the end Animation on again, and Halte.

@@ -7,11 +7,7 @@
 #   test_whole_game.sh <path-to-dravonelle> <artifact-dir>
 source "$(dirname "$0")/common.sh" "$@"
 
-records="$(dirname "$0")/../records"
-turns="$records/one_draw_game.turns"
-expected="$records/one_draw_first_place_fresh_folder/after"
-[ -f "$turns" ] && [ -d "$expected" ] || fail "the recorded game is missing"
-grep '^dice ' "$turns" | cut -d' ' -f2- >"$scratch/dealt"
+recorded_game
 
 # The controls the game clicks, and character 3 in the open menu.
 mapfile -t clicked < <(awk '$1 == "click" { print $2 ($3 == "" ? "" : " " $3) }' "$turns" | sort -u)
