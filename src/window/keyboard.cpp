@@ -72,11 +72,7 @@ struct Rectangle {
     bool contient(int x, int y) const { return x >= gauche && x < droite && y >= haut && y < bas; }
 };
 
-}  // namespace
-
 // ---- where the keyboard may go ------------------------------------------
-
-namespace {
 
 Rectangle dansLaFenêtre(ControlModel& m, const Control& c) {
     int x = c.left(), y = c.top();
