@@ -10,6 +10,8 @@
 source "$(dirname "$0")/common.sh" "$@"
 
 recorded_game
+# Taken once a run: a shot of an earlier run must not stand for it.
+rm -f "$artifacts/keyboard-half-way.png"
 
 # Animation off by its tool (past the advisor), "1 tirage" back from the portraits, the third
 # portrait; at the end Animation on again, and Halte.

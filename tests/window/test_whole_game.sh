@@ -8,6 +8,8 @@
 source "$(dirname "$0")/common.sh" "$@"
 
 recorded_game
+# Taken once a run: a shot of an earlier run must not stand for it.
+rm -f "$artifacts/game-half-way.png"
 
 # The controls the game clicks, and character 3 in the open menu.
 mapfile -t clicked < <(awk '$1 == "click" { print $2 ($3 == "" ? "" : " " $3) }' "$turns" | sort -u)
